@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Storomer developers
+# SPDX-License-Identifier: MIT
+#
+# The quick start: installs what is missing from Debian, configures, builds, then
+#   ./build.sh run    opens the window
+#   ./build.sh test   runs every test
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing from Debian: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset default
+    cmake --build --preset default
+}
+
+case "${1:-}" in
+run)
+    install_missing "${build_packages[@]}"
+    build
+    exec ./build/default/window/storomer
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build
+    ctest --preset default
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
