@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Storomer developers
+# SPDX-License-Identifier: MIT
+#
+# Drives the real program in a real X session, as a person would, through a
+# real window manager. Run under xvfb-run:
+#   storomer_e2e.sh <storomer binary> escape|formulas|close|nodisplay
+set -euo pipefail
+
+bin=$1
+scenario=$2
+export XDG_RUNTIME_DIR=$(mktemp -d)
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$XDG_RUNTIME_DIR"
+}
+trap cleanup EXIT
+
+# Waits until the window titled exactly $1 is mapped and prints its id.
+window_id() {
+    local id
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
+        fail "no window '$1' appeared"
+    echo "$id"
+}
+
+# True while no visible window is titled exactly $1.
+no_window() {
+    ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+# Waits up to $2 tenths of a second for process $1 to end; its status goes to rc.
+wait_exit() {
+    for _ in $(seq "$2"); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$1" 2>/dev/null && fail "the program still runs"
+    rc=0
+    wait "$1" || rc=$?
+}
+
+start_program() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    timeout 10 bash -c 'until wmctrl -m >/dev/null 2>&1; do sleep 0.1; done' ||
+        fail "the window manager did not start"
+    "$bin" &
+    program=$!
+    pids+=("$program")
+    main=$(window_id "Сторомер")
+    xdotool windowactivate --sync "$main"
+}
+
+case "$scenario" in
+escape)
+    start_program
+    xdotool key --clearmodifiers Escape
+    wait_exit "$program" 10
+    [ "$rc" = 0 ] || fail "Esc ended the program with status $rc"
+    ;;
+formulas)
+    start_program
+    xdotool key --clearmodifiers alt+Cyrillic_o
+    box=$(window_id "Использоавннае формулы")
+    xdotool windowactivate --sync "$box"
+    xdotool key --clearmodifiers Escape
+    for _ in $(seq 20); do no_window "Использоавннае формулы" && break; sleep 0.1; done
+    no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
+    kill -0 "$program" 2>/dev/null || fail "Esc in the formulas box ended the program"
+    xdotool windowactivate --sync "$main"
+    xdotool key --clearmodifiers alt+Cyrillic_yeru
+    wait_exit "$program" 10
+    [ "$rc" = 0 ] || fail "Alt+Ы ended the program with status $rc"
+    ;;
+close)
+    start_program
+    wmctrl -c "Сторомер"
+    wait_exit "$program" 20
+    [ "$rc" = 0 ] || fail "closing the window ended the program with status $rc"
+    ;;
+nodisplay)
+    rc=0
+    err=$(DISPLAY=:4242 WAYLAND_DISPLAY= "$bin" 2>&1 >/dev/null) || rc=$?
+    [ "$rc" = 1 ] || fail "without a display the status was $rc, not 1"
+    [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "expected one line, got: $err"
+    case "$err" in *display*) ;; *) fail "the line does not say what is wrong: $err" ;; esac
+    ;;
+*)
+    fail "unknown scenario $scenario"
+    ;;
+esac
+echo "PASS: $scenario"

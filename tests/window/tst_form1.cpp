@@ -1,0 +1,530 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#include "runtime/checkboxcontrol.h"
+#include "runtime/label.h"
+#include "runtime/optionbuttoncontrol.h"
+#include "runtime/picturebox.h"
+#include "runtime/slidercontrol.h"
+#include "uifixture.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyleOptionButton>
+#include <QToolTip>
+
+class TestForm1 : public UiFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+
+    void window();
+    void controls_data();
+    void controls();
+    void initialState();
+    void sliderSettings_data();
+    void sliderSettings();
+    void focusOrder();
+    void enterKey_data();
+    void enterKey();
+    void escapeFromAnywhere_data();
+    void escapeFromAnywhere();
+    void accessKeys();
+    void calculateByKeyboard();
+    void calculateByMouse();
+    void inputsLeaveTheBoxAlone();
+    void boxKeepsItsLineWhenRepainted();
+    void resizingMovesNothing();
+    void optionButtonsUnderKeys();
+    void sliderShowsItsValue();
+    void accessibility();
+    void captionsFit();
+
+private:
+    void MoveSlider(QSlider* slider, int value);
+    void AltKey(char16_t letter);
+    QStringList Box() { return Control<runtime::PictureBox>("Picture1")->lines(); }
+};
+
+void TestForm1::window()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Сторомер"));
+    // The client area, in pixels, at 15 twips a pixel.
+    QCOMPARE(form->geometry(), QRect(255, 208, 257, 193));
+    const Qt::WindowFlags flags = form->windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowMaximizeButtonHint);
+    QVERIFY(form->minimumSize() != form->maximumSize());
+}
+
+void TestForm1::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("spoken");
+
+    auto row = [](const char* name, const char* kind, const char* caption, QRect geometry,
+                  const char* toolTip, const char* spoken) {
+        QTest::newRow(name) << name << kind << QString::fromUtf8(caption) << geometry
+                            << QString::fromUtf8(toolTip) << QString::fromUtf8(spoken);
+    };
+    row("Option1", "QRadioButton", "Вычислить периметр треугольника", {0, 88, 129, 25},
+        "Вычислить периметр треугольника", "Вычислить периметр треугольника");
+    row("Option2", "QRadioButton", "Вычислить площадь треугольника", {128, 88, 129, 25},
+        "Вычислить площадь треугольника", "Вычислить площадь треугольника");
+    row("Command2", "QPushButton", "Ф&ормулы", {80, 168, 97, 25}, "Вывод использованных формул",
+        "Формулы");
+    row("Command1", "QPushButton", "Выч&ислить", {0, 168, 73, 25},
+        "Для нахождения периметра или площади треугольника нажмите кнопку \"Вычислить\"",
+        "Вычислить");
+    row("Command3", "QPushButton", "В&ыход", {184, 168, 73, 25},
+        "Для завершения работы программы нажмите кнопку \"Выход\"", "Выход");
+    row("Picture1", "runtime::PictureBox", "", {0, 136, 177, 25}, "Ответ", "Ответ");
+    row("Check1", "QCheckBox", "Округлить", {184, 136, 73, 25},
+        "Округляет результат до трёх цыфр после запятой", "Округлить");
+    row("Slider3", "QSlider", "", {8, 64, 249, 17}, "Третья сторона треугольника",
+        "Третья сторона треугольника");
+    row("Slider2", "QSlider", "", {8, 40, 249, 17}, "Вторая сторона треугольника",
+        "Вторая сторона треугольника");
+    row("Slider1", "QSlider", "", {8, 16, 249, 17}, "Первая сторона треугольника",
+        "Первая сторона треугольника");
+    row("Label2", "runtime::Label", "A", {0, 16, 9, 17}, "Первая сторона треугольника", "A");
+    row("Label3", "runtime::Label", "B", {0, 40, 9, 17}, "Вторая сторона треугольника", "B");
+    row("Label4", "runtime::Label", "C", {0, 64, 9, 17}, "Третья сторона треугольника", "C");
+    row("Label1", "runtime::Label", "Установите длинну сторон треугольника:", {24, 0, 217, 17}, "",
+        "Установите длинну сторон треугольника:");
+    row("Line1", "QFrame", "", {0, 119, 264, 2}, "", "");
+    row("Label5", "runtime::Label", "Для вычисления нажмите кнопку \"Выч&ислить\".",
+        {8, 120, 249, 17}, "", "Для вычисления нажмите кнопку \"Вычислить\".");
+}
+
+void TestForm1::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, spoken);
+
+    auto* control = form->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QVERIFY2(control->inherits(kind.toLatin1()), control->metaObject()->className());
+    QString shown;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        shown = button->text();
+    } else if (auto* label = qobject_cast<runtime::Label*>(control)) {
+        shown = label->caption();
+    }
+    QCOMPARE(shown, caption);
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->toolTip(), toolTip);
+    QCOMPARE(control->accessibleName(), spoken);
+}
+
+void TestForm1::initialState()
+{
+    for (const char* name : {"Slider1", "Slider2", "Slider3"}) {
+        QCOMPARE(Control<QSlider>(name)->value(), 0);
+    }
+    QVERIFY(!Control<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!Control<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(Control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
+    QVERIFY(Box().isEmpty());
+    QCOMPARE(FocusName(), QStringLiteral("Check1"));
+    QVERIFY(Control<QPushButton>("Command1")->isDefault());
+}
+
+void TestForm1::sliderSettings_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Slider1") << "Slider1";
+    QTest::newRow("Slider2") << "Slider2";
+    QTest::newRow("Slider3") << "Slider3";
+}
+
+void TestForm1::sliderSettings()
+{
+    QFETCH(QString, name);
+    auto* slider = Control<QSlider>(name.toLatin1());
+    QCOMPARE(slider->orientation(), Qt::Horizontal);
+    QCOMPARE(slider->minimum(), 0);
+    QCOMPARE(slider->maximum(), 50);
+    QCOMPARE(slider->tickInterval(), 1);
+    QVERIFY(slider->tickPosition() != QSlider::NoTicks);
+    // A click in the channel, right of the thumb, moves it one large change.
+    QTest::mouseClick(slider, Qt::LeftButton, {},
+                      QPoint(slider->width() - 20, slider->height() / 2));
+    QCOMPARE(slider->value(), 5);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    QCOMPARE(slider->value(), 6);
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    QCOMPARE(slider->value(), 11);
+    QTest::keyClick(slider, Qt::Key_End);
+    QCOMPARE(slider->value(), 50);
+    QTest::keyClick(slider, Qt::Key_Right);
+    QCOMPARE(slider->value(), 50);
+    QTest::keyClick(slider, Qt::Key_Left);
+    QCOMPARE(slider->value(), 49);
+}
+
+void TestForm1::focusOrder()
+{
+    // The two option buttons are one group and so one stop.
+    const QStringList order = {"Check1",  "Picture1", "Command3", "Command1", "Command2",
+                               "Option2", "Slider3",  "Slider2",  "Slider1"};
+    QStringList forward;
+    for (int i = 0; i < order.size(); ++i) {
+        forward << FocusName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(forward, order);
+    QCOMPARE(FocusName(), QStringLiteral("Check1"));
+
+    QStringList backward;
+    for (int i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(FocusName());
+    }
+    QCOMPARE(backward, order);
+}
+
+void TestForm1::enterKey_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("runs");
+    QTest::newRow("check box, Return") << "Check1" << int(Qt::Key_Return) << "calculate";
+    QTest::newRow("check box, keypad Enter") << "Check1" << int(Qt::Key_Enter) << "calculate";
+    QTest::newRow("result box") << "Picture1" << int(Qt::Key_Return) << "calculate";
+    QTest::newRow("slider") << "Slider2" << int(Qt::Key_Return) << "calculate";
+    QTest::newRow("option button") << "Option1" << int(Qt::Key_Return) << "calculate";
+    QTest::newRow("Calculate button") << "Command1" << int(Qt::Key_Return) << "calculate";
+    QTest::newRow("Formulas button") << "Command2" << int(Qt::Key_Return) << "formulas";
+    QTest::newRow("Exit button") << "Command3" << int(Qt::Key_Return) << "exit";
+}
+
+void TestForm1::enterKey()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, runs);
+
+    auto* target = Control<QWidget>(focus.toLatin1());
+    target->setFocus();
+    QCOMPARE(FocusName(), focus);
+    bool formulas = false;
+    if (runs == QLatin1String("formulas")) {
+        ExpectModal([&](QMessageBox* box) {
+            formulas = true;
+            box->done(0);
+        });
+    }
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    if (runs == QLatin1String("formulas")) {
+        QVERIFY(ModalHandled());
+    }
+    // Calculate at start writes one empty line: no measure is selected.
+    QCOMPARE(Box(), runs == QLatin1String("calculate") ? QStringList{QString()} : QStringList{});
+    QCOMPARE(formulas, runs == QLatin1String("formulas"));
+    QCOMPARE(ends, runs == QLatin1String("exit") ? 1 : 0);
+}
+
+void TestForm1::escapeFromAnywhere_data()
+{
+    QTest::addColumn<QString>("focus");
+    for (const char* name : {"Check1", "Picture1", "Command3", "Command1", "Command2", "Option2",
+                             "Option1", "Slider3", "Slider2", "Slider1"}) {
+        QTest::newRow(name) << name;
+    }
+}
+
+void TestForm1::escapeFromAnywhere()
+{
+    QFETCH(QString, focus);
+    auto* target = Control<QWidget>(focus.toLatin1());
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Escape);
+    QCOMPARE(ends, 1);
+    QVERIFY(Box().isEmpty());
+}
+
+void TestForm1::accessKeys()
+{
+    // Alt+И belongs to the Calculate button, wherever the focus is, though
+    // Label5 shows the same letter underlined.
+    Control<QSlider>("Slider2")->setFocus();
+    AltKey(u'и');
+    QTRY_COMPARE(Box(), QStringList{QString()});
+
+    bool formulas = false;
+    ExpectModal([&](QMessageBox* box) {
+        formulas = true;
+        box->done(0);
+    });
+    AltKey(u'о');
+    QVERIFY(ModalHandled());
+    QVERIFY(formulas);
+    QCOMPARE(ends, 0);
+
+    AltKey(u'ы');
+    QTRY_COMPARE(ends, 1);
+}
+
+// Alt and a Cyrillic letter, delivered to the focused control as a keyboard would.
+void TestForm1::AltKey(char16_t letter)
+{
+    const QChar upper = QChar(letter).toUpper();
+    // After a modal box the window takes the focus back when it is reactivated.
+    QTRY_VERIFY(QApplication::focusWidget());
+    QWidget* target = QApplication::focusWidget();
+    QTest::sendKeyEvent(QTest::Press, target, Qt::Key(upper.unicode()), QString(QChar(letter)),
+                        Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, target, Qt::Key(upper.unicode()), QString(QChar(letter)),
+                        Qt::AltModifier);
+}
+
+void TestForm1::MoveSlider(QSlider* slider, int value)
+{
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Home);
+    for (int i = 0; i < value; ++i) {
+        QTest::keyClick(slider, Qt::Key_Right);
+    }
+    QCOMPARE(slider->value(), value);
+}
+
+void TestForm1::calculateByKeyboard()
+{
+    QLocale::setDefault(QLocale::c());
+    // Tab to the sliders (last in the order, so Shift+Tab from the start).
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("Slider1"));
+    MoveSlider(Control<QSlider>("Slider1"), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    MoveSlider(Control<QSlider>("Slider2"), 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    MoveSlider(Control<QSlider>("Slider3"), 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("Option1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(FocusName(), QStringLiteral("Option2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(Control<QRadioButton>("Option2")->isChecked());
+    // Tab on round to the check box, at the start of the order.
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(FocusName(), QStringLiteral("Check1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Control<QCheckBox>("Check1")->checkState(), Qt::Checked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Box(), QStringList{"6.000"});
+}
+
+void TestForm1::calculateByMouse()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    Control<QSlider>("Slider1")->setValue(50);
+    Control<QSlider>("Slider2")->setValue(50);
+    Control<QSlider>("Slider3")->setValue(50);
+    auto* option2 = Control<QRadioButton>("Option2");
+    // Anywhere on the option button selects it, its wrapped caption included.
+    QTest::mouseClick(option2, Qt::LeftButton, {}, QPoint(option2->width() - 10, 20));
+    QVERIFY(option2->isChecked());
+    auto* check = Control<QCheckBox>("Check1");
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
+    QVERIFY(check->isChecked());
+    QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(Box(), QStringList{"1082,532"});
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
+    QVERIFY(!check->isChecked());
+    QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(Box(), QStringList{" 1082,53175473055 "});
+    // Selecting the perimeter clears the area.
+    auto* option1 = Control<QRadioButton>("Option1");
+    QTest::mouseClick(option1, Qt::LeftButton, {}, QPoint(5, option1->height() / 2));
+    QVERIFY(option1->isChecked());
+    QVERIFY(!option2->isChecked());
+    QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(Box(), QStringList{" 150 "});
+}
+
+void TestForm1::inputsLeaveTheBoxAlone()
+{
+    Control<QRadioButton>("Option2")->click();
+    Control<QSlider>("Slider1")->setValue(3);
+    Control<QSlider>("Slider2")->setValue(4);
+    Control<QSlider>("Slider3")->setValue(5);
+    Control<QPushButton>("Command1")->click();
+    QCOMPARE(Box(), QStringList{" 6 "});
+    MoveSlider(Control<QSlider>("Slider1"), 10);
+    Control<QRadioButton>("Option1")->click();
+    Control<QCheckBox>("Check1")->click();
+    QCOMPARE(Box(), QStringList{" 6 "});
+    // Calculating twice leaves one line.
+    Control<QPushButton>("Command1")->click();
+    Control<QPushButton>("Command1")->click();
+    QCOMPARE(Box(), QStringList{"19.000"});
+}
+
+void TestForm1::boxKeepsItsLineWhenRepainted()
+{
+    auto* box = Control<runtime::PictureBox>("Picture1");
+    const QColor highlight = box->palette().color(QPalette::Highlight);
+    auto inkInBox = [&] {
+        const QImage image = box->grab().toImage();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                ink += image.pixelColor(x, y) == highlight;
+            }
+        }
+        return ink;
+    };
+    QCOMPARE(inkInBox(), 0);
+    Control<QRadioButton>("Option1")->click();
+    Control<QPushButton>("Command1")->click();
+    const int ink = inkInBox();
+    QVERIFY(ink > 0);
+    form->showMinimized();
+    form->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCOMPARE(inkInBox(), ink);
+}
+
+void TestForm1::resizingMovesNothing()
+{
+    QList<QRect> before;
+    const auto children = form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        before << child->geometry();
+    }
+    form->resize(600, 500);
+    QTest::qWait(20);
+    for (int i = 0; i < children.size(); ++i) {
+        QCOMPARE(children[i]->geometry(), before[i]);
+    }
+}
+
+void TestForm1::optionButtonsUnderKeys()
+{
+    // One stop in the focus order; an arrow key moves to the other button of
+    // the group, and selects it once a selection has been made.
+    auto* option1 = Control<QRadioButton>("Option1");
+    auto* option2 = Control<QRadioButton>("Option2");
+    option2->setFocus();
+    QTest::keyClick(option2, Qt::Key_Left);
+    QCOMPARE(FocusName(), QStringLiteral("Option1"));
+    QVERIFY(!option1->isChecked() && !option2->isChecked());
+    QTest::keyClick(option1, Qt::Key_Space);
+    QVERIFY(option1->isChecked());
+    QTest::keyClick(option1, Qt::Key_Right);
+    QCOMPARE(FocusName(), QStringLiteral("Option2"));
+    QVERIFY(option2->isChecked());
+    QVERIFY(!option1->isChecked());
+    // Tab into the group lands on the selected button.
+    Control<QWidget>("Command2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("Option2"));
+    option1->click();
+    Control<QWidget>("Command2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("Option1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("Slider3"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("Option1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("Command2"));
+    QVERIFY(Box().isEmpty());
+}
+
+void TestForm1::sliderShowsItsValue()
+{
+    auto* slider = Control<QSlider>("Slider2");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("5"));
+    QVERIFY(Box().isEmpty());
+}
+
+void TestForm1::accessibility()
+{
+    QAccessibleInterface* slider =
+        QAccessible::queryAccessibleInterface(Control<QSlider>("Slider1"));
+    QVERIFY(slider);
+    QCOMPARE(slider->text(QAccessible::Name), QStringLiteral("Первая сторона треугольника"));
+    QVERIFY(slider->valueInterface());
+    Control<QSlider>("Slider1")->setValue(7);
+    QCOMPARE(slider->valueInterface()->currentValue().toInt(), 7);
+
+    Control<QSlider>("Slider2")->setValue(7);
+    Control<QSlider>("Slider3")->setValue(7);
+    Control<QRadioButton>("Option1")->click();
+    Control<QPushButton>("Command1")->click();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Control<QWidget>("Picture1"));
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Ответ"));
+    QCOMPARE(box->text(QAccessible::Description), QStringLiteral(" 21 "));
+}
+
+void TestForm1::captionsFit()
+{
+    QStringList clipped;
+    for (auto* button : form->findChildren<QAbstractButton*>()) {
+        const QString text = runtime::WithoutAccessKey(button->text());
+        const QFontMetrics metrics = button->fontMetrics();
+        if (auto* option = qobject_cast<runtime::OptionButtonControl*>(button)) {
+            // Two lines, each word on the line it starts, all inside the button.
+            const QRect area = option->captionRect();
+            const QStringList lines = option->captionLines();
+            const bool linesFit =
+                std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
+                    return metrics.horizontalAdvance(line) <= area.width();
+                });
+            if (lines.size() != 2 || lines.join(' ') != text || !linesFit ||
+                lines.size() * metrics.height() > area.height()) {
+                clipped << button->objectName() + ": " + lines.join('|');
+            }
+            continue;
+        }
+        QStyleOptionButton styleOption;
+        styleOption.initFrom(button);
+        const bool isCheckBox = qobject_cast<QCheckBox*>(button);
+        const QRect room = isCheckBox ? button->style()->subElementRect(QStyle::SE_CheckBoxContents,
+                                                                        &styleOption, button)
+                                      : button->rect().adjusted(4, 4, -4, -4);
+        if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height()) {
+            clipped << button->objectName();
+        }
+    }
+    for (auto* label : form->findChildren<runtime::Label*>()) {
+        const QString text = runtime::WithoutAccessKey(label->caption());
+        const QFontMetrics metrics = label->fontMetrics();
+        if (metrics.horizontalAdvance(text) > label->width() ||
+            metrics.height() > label->height()) {
+            clipped << label->objectName();
+        }
+    }
+    auto* box = Control<runtime::PictureBox>("Picture1");
+    for (const char* line : {"1082,532", " 1082,53175473055 ", "Нет такого треугольника"}) {
+        if (box->fontMetrics().horizontalAdvance(QString::fromUtf8(line)) >
+                box->contentsRect().width() ||
+            box->fontMetrics().height() > box->contentsRect().height()) {
+            clipped << QStringLiteral("Picture1: ") + QString::fromUtf8(line);
+        }
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String(", "))));
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What every window test shares: a fresh Form1 shown and active, the end of
+// the program replaced by a counter, and a watch that fails the test when a
+// modal box appears that the test did not ask for.
+
+#include "runtime/services.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class UiFixture : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<window::Form1> form;
+    int ends = 0;
+
+    // Answers the next modal box with handler, then expects no other.
+    void ExpectModal(std::function<void(QMessageBox*)> handler)
+    {
+        m_modalHandler = std::move(handler);
+    }
+
+    // Waits until the box handler ran; false when no box came.
+    bool ModalHandled(int timeoutMs = 2000)
+    {
+        return QTest::qWaitFor([this] { return !m_modalHandler; }, timeoutMs);
+    }
+
+    template <class T> T* Control(const char* name)
+    {
+        auto* control = form->findChild<T*>(QString::fromLatin1(name));
+        if (!control) {
+            qFatal("no control %s of the expected kind", name);
+        }
+        return control;
+    }
+
+    QString FocusName() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QStringLiteral("<none>");
+    }
+
+    void StartForm()
+    {
+        ends = 0;
+        m_unexpectedModal.clear();
+        runtime::SetEndHandler([this] { ++ends; });
+        form = std::make_unique<window::Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        m_watch.start(20);
+    }
+
+    void StopForm()
+    {
+        m_watch.stop();
+        form.reset();
+        runtime::SetEndHandler({});
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(m_unexpectedModal.isEmpty(), qPrintable(m_unexpectedModal));
+        QVERIFY2(!m_modalHandler, "an expected modal box never came");
+    }
+
+    UiFixture()
+    {
+        connect(&m_watch, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) {
+                return;
+            }
+            if (m_modalHandler) {
+                auto handler = std::move(m_modalHandler);
+                m_modalHandler = nullptr;
+                handler(box);
+            } else {
+                m_unexpectedModal = QStringLiteral("unexpected modal box: ") + box->text();
+                box->done(0);
+            }
+        });
+    }
+
+private:
+    QTimer m_watch;
+    std::function<void(QMessageBox*)> m_modalHandler;
+    QString m_unexpectedModal;
+};

@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#include "window/form1.h"
+
+#include "calc/calculatecommand.h"
+#include "runtime/checkboxcontrol.h"
+#include "runtime/label.h"
+#include "runtime/optionbuttoncontrol.h"
+#include "runtime/picturebox.h"
+#include "runtime/slidercontrol.h"
+#include "window/commands.h"
+#include "window/formdescription.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+#include <vector>
+
+namespace window {
+
+namespace {
+
+QRect PixelRect(const ControlDescription& d)
+{
+    return {Pixels(d.left), Pixels(d.top), Pixels(d.width), Pixels(d.height)};
+}
+
+QString Text(const char* text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Text(kForm1Caption));
+    setFont(QFont(QString::fromUtf8(kWindowFontFamily), kWindowFontPoints));
+    // The client area; the frame goes around it. Controls keep their places
+    // whatever size the user gives the window.
+    setGeometry(Pixels(kForm1Left), Pixels(kForm1Top), Pixels(kForm1Width), Pixels(kForm1Height));
+
+    CreateControls();
+    // Qt's Fusion style draws the tick marks of the very first slider it paints
+    // in the focus colour; a throwaway rendering takes that first time, so no
+    // slider looks focused at start.
+    QPixmap scratch(Slider1->size());
+    Slider1->render(&scratch);
+    SetTabOrder();
+    ConnectCommands();
+    Check1->setFocus();
+}
+
+void Form1::CreateControls()
+{
+    for (const ControlDescription& d : kForm1Controls) {
+        const QString name = Text(d.name);
+        const QString caption = Text(d.caption);
+        QWidget* control = nullptr;
+        switch (d.kind) {
+        case ControlKind::OptionButton: {
+            auto* option = new runtime::OptionButtonControl(this);
+            option->setText(caption);
+            (name == QLatin1String("Option1") ? Option1 : Option2) = option;
+            control = option;
+            break;
+        }
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(caption, this);
+            // A focused button takes Enter for itself, as on the platform.
+            button->setAutoDefault(true);
+            (name == QLatin1String("Command1")   ? Command1
+             : name == QLatin1String("Command2") ? Command2
+                                                 : Command3) = button;
+            control = button;
+            break;
+        }
+        case ControlKind::PictureBox: {
+            Picture1 = new runtime::PictureBox(this);
+            QFont font;
+            font.setFamilies({Text(kResultFontFamily), Text(kWindowFontFamily)});
+            font.setPointSizeF(kResultFontPoints);
+            font.setBold(true);
+            Picture1->setFont(font);
+            control = Picture1;
+            break;
+        }
+        case ControlKind::CheckBox:
+            Check1 = new runtime::CheckBoxControl(this);
+            Check1->setText(caption);
+            control = Check1;
+            break;
+        case ControlKind::Slider: {
+            auto* slider = new runtime::SliderControl(this);
+            slider->setRange(kSliderMin, kSliderMax);
+            slider->setSingleStep(kSliderSmallChange);
+            slider->setPageStep(kSliderLargeChange);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(kSliderTickFrequency);
+            (name == QLatin1String("Slider1")   ? Slider1
+             : name == QLatin1String("Slider2") ? Slider2
+                                                : Slider3) = slider;
+            control = slider;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new runtime::Label(caption, this);
+            (name == QLatin1String("Label1")   ? Label1
+             : name == QLatin1String("Label2") ? Label2
+             : name == QLatin1String("Label3") ? Label3
+             : name == QLatin1String("Label4") ? Label4
+                                               : Label5) = label;
+            control = label;
+            break;
+        }
+        case ControlKind::Line:
+            Line1 = new QFrame(this);
+            Line1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+            Line1->setLineWidth(kLineWidth / 2);
+            control = Line1;
+            break;
+        }
+        control->setObjectName(name);
+        if (d.kind == ControlKind::Line) {
+            // Centred on its y, as thick as the line.
+            control->setGeometry(Pixels(d.left), Pixels(d.top) - kLineWidth / 2, Pixels(d.width),
+                                 kLineWidth);
+        } else {
+            control->setGeometry(PixelRect(d));
+        }
+        if (d.toolTip) {
+            control->setToolTip(Text(d.toolTip));
+        }
+        // A screen reader names a control by its caption, or by its tooltip
+        // where it has none.
+        const QString spoken = d.caption ? runtime::WithoutAccessKey(caption) : Text(d.toolTip);
+        if (!spoken.isEmpty()) {
+            control->setAccessibleName(spoken);
+        }
+    }
+
+    // Option1 and Option2 are the window's only option buttons, so as
+    // auto-exclusive siblings they form one group: neither is selected at start,
+    // and selecting one clears the other.
+}
+
+void Form1::SetTabOrder()
+{
+    std::vector<const ControlDescription*> order;
+    for (const ControlDescription& d : kForm1Controls) {
+        if (d.kind != ControlKind::Label && d.kind != ControlKind::Line) {
+            order.push_back(&d);
+        }
+    }
+    std::sort(order.begin(), order.end(),
+              [](auto* x, auto* y) { return x->tabIndex < y->tabIndex; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(findChild<QWidget*>(Text(order[i - 1]->name)),
+                    findChild<QWidget*>(Text(order[i]->name)));
+    }
+}
+
+void Form1::ConnectCommands()
+{
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, [this] { calc::CalculateCommand(controls()); });
+    connect(Command2, &QPushButton::clicked, this, [this] { FormulasCommand(*this); });
+    connect(Command3, &QPushButton::clicked, this, [this] { ExitCommand(*this); });
+
+    // Esc is the cancel key of the whole window, whatever has the focus.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancel->setContext(Qt::WindowShortcut);
+    connect(cancel, &QShortcut::activated, Command3, &QPushButton::click);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // Enter reaches the window only when the focused control has no use for
+    // it; a focused command button clicks itself instead.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+runtime::FormControls Form1::controls()
+{
+    return {*Slider1, *Slider2, *Slider3, *Option1, *Option2, *Check1, *Picture1};
+}
+
+} // namespace window
