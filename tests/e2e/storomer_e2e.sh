@@ -49,6 +49,21 @@ wait_exit() {
     wait "$1" || rc=$?
 }
 
+# Presses key $1 until condition $2 holds, at most three times. xdotool maps a
+# keysym the keyboard lacks (a Cyrillic letter here) onto a spare key just
+# before it types it, and the program may now and then read the key before it
+# has seen the new map; a second press then lands.
+press_until() {
+    for _ in 1 2 3; do
+        xdotool key --clearmodifiers "$1"
+        for _ in $(seq 15); do
+            if eval "$2"; then return 0; fi
+            sleep 0.1
+        done
+    done
+    return 1
+}
+
 start_program() {
     openbox --sm-disable >/dev/null 2>&1 &
     pids+=($!)
@@ -70,7 +85,8 @@ escape)
     ;;
 formulas)
     start_program
-    xdotool key --clearmodifiers alt+Cyrillic_o
+    press_until alt+Cyrillic_o '! no_window "Использоавннае формулы"' ||
+        fail "Alt+О showed no formulas box"
     box=$(window_id "Использоавннае формулы")
     xdotool windowactivate --sync "$box"
     xdotool key --clearmodifiers Escape
@@ -78,7 +94,8 @@ formulas)
     no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
     kill -0 "$program" 2>/dev/null || fail "Esc in the formulas box ended the program"
     xdotool windowactivate --sync "$main"
-    xdotool key --clearmodifiers alt+Cyrillic_yeru
+    press_until alt+Cyrillic_yeru '! kill -0 "$program" 2>/dev/null' ||
+        fail "Alt+Ы did not end the program"
     wait_exit "$program" 10
     [ "$rc" = 0 ] || fail "Alt+Ы ended the program with status $rc"
     ;;

@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#include "runtime/picturebox.h"
+#include "runtime/services.h"
+#include "uifixture.h"
+#include "window/commands.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+class TestCommands : public UiFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+
+    void formulasMessage();
+    void formulasBox_data();
+    void formulasBox();
+    void escapeInTheBoxClosesOnlyTheBox();
+    void exitWhileAResultShows();
+    void messageBoxAnswers_data();
+    void messageBoxAnswers();
+
+private:
+    // What the user can see of the window's inputs and the result box.
+    QStringList State();
+};
+
+QStringList TestCommands::State()
+{
+    QStringList state;
+    for (const char* name : {"Slider1", "Slider2", "Slider3"}) {
+        state << QString::number(Control<QSlider>(name)->value());
+    }
+    state << QString::number(Control<QRadioButton>("Option1")->isChecked())
+          << QString::number(Control<QRadioButton>("Option2")->isChecked())
+          << QString::number(Control<QCheckBox>("Check1")->checkState())
+          << Control<runtime::PictureBox>("Picture1")->lines();
+    return state;
+}
+
+void TestCommands::formulasMessage()
+{
+    const QString message = QString::fromStdString(window::FormulasMessage());
+    const QString line1 = QStringLiteral("S=sqr(p/2*(p/2-a)*(p/2-b)*(p/2-c));");
+    const QString line2 = QStringLiteral("     P=a+b+\u0441; p=P/2=(a+b+c)/2.");
+    QCOMPARE(message, line1 + QChar(13) + QChar(10) + line2);
+    QCOMPARE(line1.size(), 35);
+    QCOMPARE(line2.size(), 30);
+    // The "c" inside the brackets is Latin, the one before the first ";" is not.
+    QCOMPARE(message.count(QChar(0x0441)), 1);
+    QVERIFY(message.contains(QLatin1String("(a+b+c)")));
+    QCOMPARE(QString::fromUtf8(window::kFormulasTitle.data()).size(), 22);
+}
+
+void TestCommands::formulasBox_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    for (const char* open : {"click", "Alt+О", "Enter on Формулы"}) {
+        for (const char* close : {"Esc", "Enter", "OK", "close box"}) {
+            QTest::addRow("%s, %s", open, close) << QString::fromUtf8(open) << close;
+        }
+    }
+}
+
+void TestCommands::formulasBox()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+
+    Control<QSlider>("Slider1")->setValue(3);
+    Control<QRadioButton>("Option2")->click();
+    Control<QCheckBox>("Check1")->click();
+    Control<QPushButton>("Command1")->click();
+    Control<QSlider>("Slider2")->setFocus();
+    const QStringList before = State();
+
+    // Three times in a row: each box is the same and changes nothing.
+    for (int round = 0; round < 3; ++round) {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QList<QMessageBox::StandardButton> buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        bool modal = false;
+        QString labelAlignment;
+        ExpectModal([&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << box->standardButton(button);
+            }
+            defaultButton = box->standardButton(box->defaultButton());
+            modal = box->isModal();
+            if (close == QLatin1String("Esc")) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else if (close == QLatin1String("Enter")) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            } else if (close == QLatin1String("OK")) {
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            } else {
+                box->close();
+            }
+        });
+
+        if (open == QLatin1String("click")) {
+            QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
+        } else if (open == QLatin1String("Alt+О")) {
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x041E),
+                                QStringLiteral("о"), Qt::AltModifier);
+        } else {
+            Control<QPushButton>("Command2")->setFocus();
+            QTest::keyClick(Control<QPushButton>("Command2"), Qt::Key_Return);
+        }
+        QVERIFY(ModalHandled());
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+
+        QCOMPARE(title, QStringLiteral("Использоавннае формулы"));
+        // Two lines on screen: CR LF is the line break.
+        QCOMPARE(text, QStringLiteral("S=sqr(p/2*(p/2-a)*(p/2-b)*(p/2-c));\n"
+                                      "     P=a+b+\u0441; p=P/2=(a+b+c)/2."));
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+        QCOMPARE(defaultButton, QMessageBox::Ok);
+        QVERIFY(modal);
+        QCOMPARE(State(), before);
+        QCOMPARE(ends, 0);
+        // The button that opened the box keeps the focus, as a click or an
+        // access key gives it, once the box has gone.
+        QTRY_COMPARE(FocusName(), QStringLiteral("Command2"));
+    }
+}
+
+void TestCommands::escapeInTheBoxClosesOnlyTheBox()
+{
+    ExpectModal([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    Control<QPushButton>("Command2")->click();
+    QVERIFY(ModalHandled());
+    QCOMPARE(ends, 0);
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(ends, 1);
+}
+
+void TestCommands::exitWhileAResultShows()
+{
+    Control<QRadioButton>("Option1")->click();
+    Control<QPushButton>("Command1")->click();
+    QCOMPARE(Control<runtime::PictureBox>("Picture1")->lines(), QStringList{" 0 "});
+    QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(ends, 1);
+}
+
+void TestCommands::messageBoxAnswers_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("answer");
+    using namespace runtime;
+    QTest::newRow("OK only, Enter") << int(OkOnly) << "Enter" << int(AnswerOk);
+    QTest::newRow("OK only, Esc") << int(OkOnly) << "Esc" << int(AnswerOk);
+    QTest::newRow("OK/Cancel, Enter") << int(OkCancel) << "Enter" << int(AnswerOk);
+    QTest::newRow("OK/Cancel, Esc") << int(OkCancel) << "Esc" << int(AnswerCancel);
+    QTest::newRow("Yes/No/Cancel, second default, Enter")
+        << int(YesNoCancel | DefaultButton2) << "Enter" << int(AnswerNo);
+    QTest::newRow("Retry/Cancel, Enter") << int(RetryCancel) << "Enter" << int(AnswerRetry);
+}
+
+void TestCommands::messageBoxAnswers()
+{
+    QFETCH(int, style);
+    QFETCH(QString, key);
+    QFETCH(int, answer);
+    ExpectModal([&](QMessageBox* box) {
+        QTest::keyClick(key == QLatin1String("Esc") ? static_cast<QWidget*>(box)
+                                                    : QApplication::focusWidget(),
+                        key == QLatin1String("Esc") ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    QCOMPARE(runtime::MsgBox(form.get(), "text", style, "title"), answer);
+    QVERIFY(ModalHandled());
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
