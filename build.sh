@@ -4,12 +4,13 @@
 #
 # The quick start: installs what is missing from Debian, configures, builds, then
 #   ./build.sh run    opens the window
-#   ./build.sh test   runs every test
+#   ./build.sh test   runs every test, then all of them again under the sanitizers
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
-test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils)
+test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev)
 
 install_missing() {
     local missing=()
@@ -28,20 +29,23 @@ install_missing() {
 }
 
 build() {
-    cmake --preset default
-    cmake --build --preset default
+    cmake --preset "$1"
+    cmake --build --preset "$1"
 }
 
 case "${1:-}" in
 run)
     install_missing "${build_packages[@]}"
-    build
+    build default
     exec ./build/default/window/storomer
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
-    build
+    build default
     ctest --preset default
+    # The whole suite once more under AddressSanitizer and UBSan.
+    build asan
+    ctest --preset asan
     ;;
 *)
     echo "usage: $0 run|test" >&2

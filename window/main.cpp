@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "storomer_version.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -19,15 +20,18 @@ QtMessageHandler g_defaultHandler = nullptr;
 
 void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (type == QtFatalMsg) {
-        std::fputs("storomer: cannot open a display; the program needs a graphical session "
-                   "(set DISPLAY or WAYLAND_DISPLAY).\n",
-                   stderr);
-        std::fflush(stderr);
-        std::_Exit(1);
+    if (type != QtFatalMsg) {
+        g_heldMessages.emplace_back(type, text);
+        return;
     }
     (void)context;
-    g_heldMessages.emplace_back(type, text);
+    // Qt's first complaint names the cause, such as the display it could not reach.
+    const QString cause = g_heldMessages.empty() ? text : g_heldMessages.front().second;
+    std::fprintf(stderr,
+                 "storomer: cannot open a display (%s); the program needs a graphical session.\n",
+                 cause.simplified().toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 } // namespace
@@ -43,6 +47,9 @@ int main(int argc, char* argv[])
     g_heldMessages.clear();
 
     QApplication::setApplicationName(QStringLiteral("storomer"));
+    QApplication::setApplicationVersion(QStringLiteral(STOROMER_VERSION_TEXT));
+    // Ties the window to its .desktop file: its name and icon in the desktop's lists.
+    QGuiApplication::setDesktopFileName(QStringLiteral(STOROMER_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/storomer/storomer.png")));
 
     window::Form1 form;

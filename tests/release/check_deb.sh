@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Storomer developers
+# SPDX-License-Identifier: MIT
+#
+# Builds the Debian package, unpacks it into a scratch root and checks that
+# everything is where the .desktop file and the metainfo say.
+#   check_deb.sh <build dir> <application id>
+set -euo pipefail
+build=$1
+id=$2
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$out/pkg" >/dev/null)
+deb=$(ls "$out"/pkg/*.deb)
+dpkg-deb -x "$deb" "$out/root"
+field() { dpkg-deb -f "$deb" "$1"; }
+
+[ "$(field Package)" = storomer ] || fail "package name $(field Package)"
+[ "$(field Version)" = 1.00 ] || fail "version $(field Version)"
+[ "$(field Section)" = math ] || fail "section $(field Section)"
+[ -n "$(field Maintainer)" ] || fail "no maintainer"
+depends=$(field Depends)
+for dep in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
+    grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
+done
+
+desktop="$out/root/usr/share/applications/$id.desktop"
+[ -f "$desktop" ] || fail "no $id.desktop"
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$out/root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not in /usr/bin"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 32x32 64x64; do
+    [ -f "$out/root/usr/share/icons/hicolor/$size/apps/$icon.png" ] || fail "no $size icon $icon"
+done
+[ -f "$out/root/usr/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo"
+desktop-file-validate "$desktop"
+echo "PASS: $(basename "$deb") installs /usr/bin/$exec_name, its menu entry, icons and metainfo"

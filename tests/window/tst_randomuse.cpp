@@ -1,0 +1,239 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#include "../calc/exactarea.h"
+#include "runtime/picturebox.h"
+#include "uifixture.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QSlider>
+#include <QStyleOptionSlider>
+
+// Random use of the real window: slider keys and drags, clicks on the options
+// and the check box, Tab, Calculate by click, Enter and Alt+И, the formulas box
+// opened and closed. After every Calculate the box must hold the one line the
+// inputs give, computed here independently, and the inputs must be as they
+// were. Qt must not warn. STOROMER_SEED=<n> repeats a run; STOROMER_ACTIONS
+// sets its length.
+class TestRandomUse : public UiFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+    void randomUse();
+
+private:
+    struct Inputs
+    {
+        int a, b, c;
+        bool perimeter, area;
+        Qt::CheckState round;
+        bool operator==(const Inputs&) const = default;
+    };
+    Inputs Read();
+    // The line the inputs give; a general-form area is judged by its value.
+    struct Expectation
+    {
+        std::string text;
+        bool generalArea = false;
+        double area = 0;
+    };
+    static Expectation Expected(const Inputs& in);
+    void DragThumb(QSlider* slider, int toX);
+};
+
+namespace {
+
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+
+void CountWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    // The offscreen platform cannot raise a tooltip or pass size hints to a
+    // window manager it does not have; it says so, and that is no fault of ours.
+    if (text.contains(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    if (type != QtDebugMsg && type != QtInfoMsg) {
+        g_warnings << text;
+    }
+    g_previous(type, context, text);
+}
+
+} // namespace
+
+TestRandomUse::Inputs TestRandomUse::Read()
+{
+    return {Control<QSlider>("Slider1")->value(),
+            Control<QSlider>("Slider2")->value(),
+            Control<QSlider>("Slider3")->value(),
+            Control<QRadioButton>("Option1")->isChecked(),
+            Control<QRadioButton>("Option2")->isChecked(),
+            Control<QCheckBox>("Check1")->checkState()};
+}
+
+TestRandomUse::Expectation TestRandomUse::Expected(const Inputs& in)
+{
+    const std::string sep = ".";
+    const bool round = in.round != Qt::Unchecked;
+    if (in.area) {
+        const std::int64_t n = exact::SixteenAreaSquared(in.a, in.b, in.c);
+        if (n < 0) {
+            return {"Нет такого треугольника"};
+        }
+        const double r = std::sqrt(static_cast<double>(n)) / 4;
+        if (round) {
+            return {exact::RoundedThreeDecimals(r, sep)};
+        }
+        return {"a general-form area of " + std::to_string(r), true, r};
+    }
+    if (in.perimeter) {
+        const int p = in.a + in.b + in.c;
+        return {round ? (p == 0 ? "" : std::to_string(p)) + sep + "000"
+                      : " " + std::to_string(p) + " "};
+    }
+    return {""};
+}
+
+void TestRandomUse::DragThumb(QSlider* slider, int toX)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.tickPosition = slider->tickPosition();
+    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                         QStyle::SC_SliderHandle, slider);
+    const QPoint from = handle.center();
+    QTest::mousePress(slider, Qt::LeftButton, {}, from);
+    QTest::mouseMove(slider, QPoint((from.x() + toX) / 2, from.y()));
+    QTest::mouseMove(slider, QPoint(toX, from.y()));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(toX, from.y()));
+}
+
+void TestRandomUse::randomUse()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("STOROMER_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("STOROMER_SEED"))
+                             : QRandomGenerator::system()->generate();
+    const int actions = qEnvironmentVariableIsSet("STOROMER_ACTIONS")
+                            ? qEnvironmentVariableIntValue("STOROMER_ACTIONS")
+                            : 20000;
+    qInfo("random use: STOROMER_SEED=%u, %d actions", seed, actions);
+    QRandomGenerator random(seed);
+    g_warnings.clear();
+    g_previous = qInstallMessageHandler(CountWarnings);
+
+    QSlider* sliders[] = {Control<QSlider>("Slider1"), Control<QSlider>("Slider2"),
+                          Control<QSlider>("Slider3")};
+    auto* command1 = Control<QPushButton>("Command1");
+    auto* picture = Control<runtime::PictureBox>("Picture1");
+    int calculations = 0;
+    int formulas = 0;
+    QString failure;
+
+    for (int i = 0; i < actions && failure.isEmpty(); ++i) {
+        const int what = int(random.bounded(1000));
+        QSlider* slider = sliders[random.bounded(3)];
+        bool calculates = false;
+        const Inputs before = Read();
+        if (what < 300) {
+            const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
+                                    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+            slider->setFocus();
+            QTest::keyClick(slider, keys[random.bounded(8)]);
+        } else if (what < 400) {
+            DragThumb(slider, int(random.bounded(slider->width())));
+        } else if (what < 450) {
+            QTest::mouseClick(slider, Qt::LeftButton, {},
+                              QPoint(int(random.bounded(slider->width())), slider->height() - 2));
+        } else if (what < 550) {
+            auto* option = Control<QRadioButton>(random.bounded(2) ? "Option1" : "Option2");
+            QTest::mouseClick(option, Qt::LeftButton, {},
+                              QPoint(int(random.bounded(option->width())),
+                                     int(random.bounded(option->height()))));
+        } else if (what < 650) {
+            QTest::mouseClick(Control<QCheckBox>("Check1"), Qt::LeftButton, {}, QPoint(6, 12));
+        } else if (what < 750) {
+            QTest::keyClick(QApplication::focusWidget(),
+                            random.bounded(2) ? Qt::Key_Tab : Qt::Key_Backtab);
+        } else if (what < 850) {
+            QTest::mouseClick(command1, Qt::LeftButton);
+            calculates = true;
+        } else if (what < 990) {
+            // Enter calculates unless a command button has the focus.
+            QWidget* focus = QApplication::focusWidget();
+            if (qobject_cast<QPushButton*>(focus) && focus != command1) {
+                focus = Control<QWidget>("Check1");
+                focus->setFocus();
+            }
+            QTest::keyClick(focus, Qt::Key_Return);
+            calculates = true;
+        } else if (what < 995) {
+            // Alt+И clicks with the button's short press animation.
+            int clicks = 0;
+            auto counter = connect(command1, &QPushButton::clicked, this, [&] { ++clicks; });
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x0418),
+                                QStringLiteral("и"), Qt::AltModifier);
+            const bool clicked = QTest::qWaitFor([&] { return clicks == 1; }, 2000);
+            disconnect(counter);
+            if (!clicked || clicks != 1) {
+                failure = QStringLiteral("Alt+И did not calculate once");
+            }
+            calculates = true;
+        } else {
+            ExpectModal([](QMessageBox* box) { box->done(0); });
+            QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
+            if (!ModalHandled()) {
+                failure = QStringLiteral("the formulas box did not open");
+            }
+            ++formulas;
+        }
+
+        if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 2000)) {
+            failure = QStringLiteral("action %1: the window lost the focus").arg(i);
+        }
+        if (!calculates) {
+            continue;
+        }
+        ++calculations;
+        const Inputs after = Read();
+        if (!(after == before)) {
+            failure = QStringLiteral("action %1: Calculate changed the inputs").arg(i);
+            break;
+        }
+        const QStringList lines = picture->lines();
+        const Expectation expected = Expected(after);
+        const std::string shown =
+            lines.size() == 1 ? lines.front().toStdString() : "<not one line>";
+        const bool right = expected.generalArea
+                               ? shown.size() > 2 && shown.front() == ' ' && shown.back() == ' ' &&
+                                     exact::IsFifteenDigitsOf(shown.substr(1, shown.size() - 2),
+                                                              expected.area, ".")
+                               : shown == expected.text;
+        if (!right) {
+            failure =
+                QStringLiteral("action %1: sides %2,%3,%4 showed '%5', expected '%6'")
+                    .arg(i)
+                    .arg(after.a)
+                    .arg(after.b)
+                    .arg(after.c)
+                    .arg(QString::fromStdString(shown), QString::fromStdString(expected.text));
+        }
+    }
+    qInstallMessageHandler(g_previous);
+    qInfo("random use: %d calculations, %d formulas boxes", calculations, formulas);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure)));
+    QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1String("; "))));
+    QVERIFY(calculations > actions / 5);
+}
+
+QTEST_MAIN(TestRandomUse)
+#include "tst_randomuse.moc"
