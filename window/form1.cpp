@@ -59,73 +59,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 void Form1::CreateControls()
 {
     for (const ControlDescription& d : kForm1Controls) {
-        const QString name = Text(d.name);
-        const QString caption = Text(d.caption);
-        QWidget* control = nullptr;
-        switch (d.kind) {
-        case ControlKind::OptionButton: {
-            auto* option = new runtime::OptionButtonControl(this);
-            option->setText(caption);
-            (name == QLatin1String("Option1") ? Option1 : Option2) = option;
-            control = option;
-            break;
-        }
-        case ControlKind::CommandButton: {
-            auto* button = new QPushButton(caption, this);
-            // A focused button takes Enter for itself, as on the platform.
-            button->setAutoDefault(true);
-            (name == QLatin1String("Command1")   ? Command1
-             : name == QLatin1String("Command2") ? Command2
-                                                 : Command3) = button;
-            control = button;
-            break;
-        }
-        case ControlKind::PictureBox: {
-            Picture1 = new runtime::PictureBox(this);
-            QFont font;
-            font.setFamilies({Text(kResultFontFamily), Text(kWindowFontFamily)});
-            font.setPointSizeF(kResultFontPoints);
-            font.setBold(true);
-            Picture1->setFont(font);
-            control = Picture1;
-            break;
-        }
-        case ControlKind::CheckBox:
-            Check1 = new runtime::CheckBoxControl(this);
-            Check1->setText(caption);
-            control = Check1;
-            break;
-        case ControlKind::Slider: {
-            auto* slider = new runtime::SliderControl(this);
-            slider->setRange(kSliderMin, kSliderMax);
-            slider->setSingleStep(kSliderSmallChange);
-            slider->setPageStep(kSliderLargeChange);
-            slider->setTickPosition(QSlider::TicksBelow);
-            slider->setTickInterval(kSliderTickFrequency);
-            (name == QLatin1String("Slider1")   ? Slider1
-             : name == QLatin1String("Slider2") ? Slider2
-                                                : Slider3) = slider;
-            control = slider;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new runtime::Label(caption, this);
-            (name == QLatin1String("Label1")   ? Label1
-             : name == QLatin1String("Label2") ? Label2
-             : name == QLatin1String("Label3") ? Label3
-             : name == QLatin1String("Label4") ? Label4
-                                               : Label5) = label;
-            control = label;
-            break;
-        }
-        case ControlKind::Line:
-            Line1 = new QFrame(this);
-            Line1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-            Line1->setLineWidth(kLineWidth / 2);
-            control = Line1;
-            break;
-        }
-        control->setObjectName(name);
+        QWidget* control = CreateControl(d);
+        control->setObjectName(Text(d.name));
         if (d.kind == ControlKind::Line) {
             // Centred on its y, as thick as the line.
             control->setGeometry(Pixels(d.left), Pixels(d.top) - kLineWidth / 2, Pixels(d.width),
@@ -138,7 +73,8 @@ void Form1::CreateControls()
         }
         // A screen reader names a control by its caption, or by its tooltip
         // where it has none.
-        const QString spoken = d.caption ? runtime::WithoutAccessKey(caption) : Text(d.toolTip);
+        const QString spoken =
+            d.caption ? runtime::WithoutAccessKey(Text(d.caption)) : Text(d.toolTip);
         if (!spoken.isEmpty()) {
             control->setAccessibleName(spoken);
         }
@@ -147,6 +83,79 @@ void Form1::CreateControls()
     // Option1 and Option2 are the window's only option buttons, so as
     // auto-exclusive siblings they form one group: neither is selected at start,
     // and selecting one clears the other.
+    Option1 = Find<runtime::OptionButtonControl>("Option1");
+    Option2 = Find<runtime::OptionButtonControl>("Option2");
+    Command2 = Find<QPushButton>("Command2");
+    Command1 = Find<QPushButton>("Command1");
+    Command3 = Find<QPushButton>("Command3");
+    Picture1 = Find<runtime::PictureBox>("Picture1");
+    Check1 = Find<runtime::CheckBoxControl>("Check1");
+    Slider3 = Find<runtime::SliderControl>("Slider3");
+    Slider2 = Find<runtime::SliderControl>("Slider2");
+    Slider1 = Find<runtime::SliderControl>("Slider1");
+    Label2 = Find<runtime::Label>("Label2");
+    Label3 = Find<runtime::Label>("Label3");
+    Label4 = Find<runtime::Label>("Label4");
+    Label1 = Find<runtime::Label>("Label1");
+    Line1 = Find<QFrame>("Line1");
+    Label5 = Find<runtime::Label>("Label5");
+}
+
+QWidget* Form1::CreateControl(const ControlDescription& d)
+{
+    const QString caption = Text(d.caption);
+    switch (d.kind) {
+    case ControlKind::OptionButton: {
+        auto* option = new runtime::OptionButtonControl(this);
+        option->setText(caption);
+        return option;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, this);
+        // A focused button takes Enter for itself, as on the platform.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case ControlKind::PictureBox: {
+        auto* box = new runtime::PictureBox(this);
+        QFont font;
+        font.setFamilies({Text(kResultFontFamily), Text(kWindowFontFamily)});
+        font.setPointSizeF(kResultFontPoints);
+        font.setBold(true);
+        box->setFont(font);
+        return box;
+    }
+    case ControlKind::CheckBox: {
+        auto* check = new runtime::CheckBoxControl(this);
+        check->setText(caption);
+        return check;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new runtime::SliderControl(this);
+        slider->setRange(kSliderMin, kSliderMax);
+        slider->setSingleStep(kSliderSmallChange);
+        slider->setPageStep(kSliderLargeChange);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(kSliderTickFrequency);
+        return slider;
+    }
+    case ControlKind::Label:
+        return new runtime::Label(caption, this);
+    case ControlKind::Line:
+        break;
+    }
+    auto* line = new QFrame(this);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setLineWidth(kLineWidth / 2);
+    return line;
+}
+
+template <class T> T* Form1::Find(const char* name) const
+{
+    // Every name is in the table, so a miss is a fault in the table itself.
+    T* control = findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(control);
+    return control;
 }
 
 void Form1::SetTabOrder()

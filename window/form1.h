@@ -28,6 +28,8 @@ class SliderControl;
 
 namespace window {
 
+struct ControlDescription;
+
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -60,6 +62,8 @@ protected:
 
 private:
     void CreateControls();
+    QWidget* CreateControl(const ControlDescription& description);
+    template <class T> T* Find(const char* name) const;
     void SetTabOrder();
     void ConnectCommands();
 };
