@@ -40,7 +40,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Text(kForm1Caption));
-    setFont(QFont(QString::fromUtf8(kWindowFontFamily), kWindowFontPoints));
+    QFont font;
+    font.setFamilies({Text(kWindowFontFamily), Text(kWindowFontFallback)});
+    font.setPointSize(kWindowFontPoints);
+    setFont(font);
     // The client area; the frame goes around it. Controls keep their places
     // whatever size the user gives the window.
     setGeometry(Pixels(kForm1Left), Pixels(kForm1Top), Pixels(kForm1Width), Pixels(kForm1Height));
@@ -119,7 +122,8 @@ QWidget* Form1::CreateControl(const ControlDescription& d)
     case ControlKind::PictureBox: {
         auto* box = new runtime::PictureBox(this);
         QFont font;
-        font.setFamilies({Text(kResultFontFamily), Text(kWindowFontFamily)});
+        font.setFamilies(
+            {Text(kResultFontFamily), Text(kWindowFontFamily), Text(kWindowFontFallback)});
         font.setPointSizeF(kResultFontPoints);
         font.setBold(true);
         box->setFont(font);

@@ -65,8 +65,10 @@ inline constexpr double kResultFontPoints = 8.25;
 
 // The font of every other control, which the description leaves to the
 // platform: Liberation Sans has Arial's metrics and Cyrillic, so every caption
-// fits its rectangle as it would with the Windows dialog font.
+// fits its rectangle as it would with the Windows dialog font; Windows itself
+// has Arial.
 inline constexpr const char* kWindowFontFamily = "Liberation Sans";
+inline constexpr const char* kWindowFontFallback = "Arial";
 inline constexpr int kWindowFontPoints = 8;
 
 extern const std::array<ControlDescription, 16> kForm1Controls;
