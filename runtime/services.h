@@ -41,8 +41,8 @@ enum MsgBoxAnswer : int
     AnswerNo = 7,
 };
 
-// Shows a modal message box over owner and returns the button that closed it
-// (Esc and the close box count as Cancel, or as the only button there is). A
+// Shows a modal message box over owner and returns the button that closed it;
+// Esc and the close box answer for its Cancel, its No, or its only button. A
 // CR LF in prompt, UTF-8 like title, starts a new line.
 int MsgBox(QWidget* owner, std::string_view prompt, int style, std::string_view title);
 
