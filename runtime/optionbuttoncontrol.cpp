@@ -34,10 +34,11 @@ QStringList OptionButtonControl::captionLines() const
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
+    const int width = captionRect().width();
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(captionRect().width());
+        line.setLineWidth(width);
         lines << text().mid(line.textStart(), line.textLength()).trimmed();
     }
     layout.endLayout();
