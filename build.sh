@@ -9,8 +9,10 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
-test_packages=(xvfb xauth xdotool openbox wmctrl x11-utils
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev)
+# The sanitizer build uses Clang, so that both compilers build every change;
+# file is what CPack's dependency scan needs.
+test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-utils
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian)
 
 install_missing() {
     local missing=()
@@ -28,15 +30,16 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build <preset> [target]
 build() {
     cmake --preset "$1"
-    cmake --build --preset "$1"
+    cmake --build --preset "$1" ${2:+--target "$2"}
 }
 
 case "${1:-}" in
 run)
     install_missing "${build_packages[@]}"
-    build default
+    build default storomer
     exec ./build/default/window/storomer
     ;;
 test)

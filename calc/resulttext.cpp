@@ -14,6 +14,8 @@ template <class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+// Clang 14 does not yet deduce an aggregate's template arguments by itself.
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "storomer.xpm"
 #include "storomer_version.h"
 #include "window/form1.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,7 +52,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(STOROMER_VERSION_TEXT));
     // Ties the window to its .desktop file: its name and icon in the desktop's lists.
     QGuiApplication::setDesktopFileName(QStringLiteral(STOROMER_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/storomer/storomer.png")));
+    QApplication::setWindowIcon(QIcon(QPixmap(storomer_xpm)));
 
     window::Form1 form;
     form.show();

@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <string>
 
+// The judge needs 128-bit integers, which GCC and Clang have and MSVC lacks.
+#if defined(__SIZEOF_INT128__)
+#define STOROMER_HAS_EXACT_AREA 1
+
 namespace exact {
 
 __extension__ typedef unsigned __int128 U128;
@@ -132,3 +136,5 @@ inline bool IsFifteenDigitsOf(const std::string& text, double r, const std::stri
 }
 
 } // namespace exact
+
+#endif

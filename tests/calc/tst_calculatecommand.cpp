@@ -213,6 +213,9 @@ void TestCalculateCommand::everySideTriple_data()
 // integer arithmetic on 16 * area^2 = P(P - 2a)(P - 2b)(P - 2c).
 void TestCalculateCommand::everySideTriple()
 {
+#ifndef STOROMER_HAS_EXACT_AREA
+    QSKIP("the exact judge needs 128-bit integers");
+#else
     QFETCH(QString, locale);
     QLocale::setDefault(QLocale(locale));
     const std::string sep = QLocale().decimalPoint().toStdString();
@@ -277,6 +280,7 @@ void TestCalculateCommand::everySideTriple()
     // The triples that close into a triangle, flat ones included: a check that
     // the loop judged the areas at all.
     QCOMPARE(triangles, 66351);
+#endif
 }
 
 QTEST_APPLESS_MAIN(TestCalculateCommand)

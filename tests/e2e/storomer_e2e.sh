@@ -3,14 +3,17 @@
 # SPDX-License-Identifier: MIT
 #
 # Drives the real program in a real X session, as a person would, through a
-# real window manager. Run under xvfb-run:
+# real window manager, on an Xvfb display of its own:
 #   storomer_e2e.sh <storomer binary> escape|formulas|close|nodisplay
+# Every wait below checks for what it needs and gives up only at a deadline
+# generous enough for a loaded machine: no wait is a bare sleep.
 set -euo pipefail
 
 bin=$1
 scenario=$2
-export XDG_RUNTIME_DIR=$(mktemp -d)
-chmod 700 "$XDG_RUNTIME_DIR"
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR=$scratch
 unset QT_QPA_PLATFORM
 
 fail() {
@@ -21,14 +24,34 @@ fail() {
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$XDG_RUNTIME_DIR"
+    rm -rf "$scratch"
 }
 trap cleanup EXIT
+
+# Polls command $2... every tenth of a second for at most $1 seconds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# A display of our own: Xvfb picks a free number itself and writes it to
+# fd 3, so parallel runs never race for one.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+        2>"$scratch/xvfb.log" &
+    pids+=($!)
+    wait_for 30 grep -q . "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    export DISPLAY=:$(head -n 1 "$scratch/display")
+}
 
 # Waits until the window titled exactly $1 is mapped and prints its id.
 window_id() {
     local id
-    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
         fail "no window '$1' appeared"
     echo "$id"
 }
@@ -38,13 +61,12 @@ no_window() {
     ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
-# Waits up to $2 tenths of a second for process $1 to end; its status goes to rc.
+running() { kill -0 "$1" 2>/dev/null; }
+stopped() { ! running "$1"; }
+
+# Waits up to $2 seconds for process $1 to end; its status goes to rc.
 wait_exit() {
-    for _ in $(seq "$2"); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$1" 2>/dev/null && fail "the program still runs"
+    wait_for "$2" stopped "$1" || fail "the program still runs"
     rc=0
     wait "$1" || rc=$?
 }
@@ -56,7 +78,7 @@ wait_exit() {
 press_until() {
     for _ in 1 2 3; do
         xdotool key --clearmodifiers "$1"
-        for _ in $(seq 15); do
+        for _ in $(seq 30); do
             if eval "$2"; then return 0; fi
             sleep 0.1
         done
@@ -64,11 +86,13 @@ press_until() {
     return 1
 }
 
+wm_running() { wmctrl -m >/dev/null 2>&1; }
+
 start_program() {
-    openbox --sm-disable >/dev/null 2>&1 &
+    start_display
+    openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
     pids+=($!)
-    timeout 10 bash -c 'until wmctrl -m >/dev/null 2>&1; do sleep 0.1; done' ||
-        fail "the window manager did not start"
+    wait_for 30 wm_running || fail "the window manager did not start: $(cat "$scratch/openbox.log")"
     "$bin" &
     program=$!
     pids+=("$program")
@@ -80,7 +104,7 @@ case "$scenario" in
 escape)
     start_program
     xdotool key --clearmodifiers Escape
-    wait_exit "$program" 10
+    wait_exit "$program" 5
     [ "$rc" = 0 ] || fail "Esc ended the program with status $rc"
     ;;
 formulas)
@@ -90,19 +114,18 @@ formulas)
     box=$(window_id "Использоавннае формулы")
     xdotool windowactivate --sync "$box"
     xdotool key --clearmodifiers Escape
-    for _ in $(seq 20); do no_window "Использоавннае формулы" && break; sleep 0.1; done
-    no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
-    kill -0 "$program" 2>/dev/null || fail "Esc in the formulas box ended the program"
+    wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
+    running "$program" || fail "Esc in the formulas box ended the program"
     xdotool windowactivate --sync "$main"
-    press_until alt+Cyrillic_yeru '! kill -0 "$program" 2>/dev/null' ||
+    press_until alt+Cyrillic_yeru 'stopped "$program"' ||
         fail "Alt+Ы did not end the program"
-    wait_exit "$program" 10
+    wait_exit "$program" 5
     [ "$rc" = 0 ] || fail "Alt+Ы ended the program with status $rc"
     ;;
 close)
     start_program
     wmctrl -c "Сторомер"
-    wait_exit "$program" 20
+    wait_exit "$program" 10
     [ "$rc" = 0 ] || fail "closing the window ended the program with status $rc"
     ;;
 nodisplay)

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Storomer developers
 # SPDX-License-Identifier: MIT
 #
-# Builds the Debian package, unpacks it into a scratch root and checks that
-# everything is where the .desktop file and the metainfo say.
+# Builds the Debian package into <build dir>/package, unpacks it into a scratch
+# root and checks that everything is where the .desktop file and the metainfo
+# say, with the manual page and the Debian documents beside them.
 #   check_deb.sh <build dir> <application id>
 set -euo pipefail
 build=$1
@@ -12,8 +13,10 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-(cd "$build" && cpack -G DEB -B "$out/pkg" >/dev/null)
-deb=$(ls "$out"/pkg/*.deb)
+rm -rf "$build/package"
+(cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
+rm -rf "$build/package/_CPack_Packages"
+deb=$(ls "$build"/package/*.deb)
 dpkg-deb -x "$deb" "$out/root"
 field() { dpkg-deb -f "$deb" "$1"; }
 
@@ -36,4 +39,11 @@ for size in 32x32 64x64; do
 done
 [ -f "$out/root/usr/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo"
 desktop-file-validate "$desktop"
-echo "PASS: $(basename "$deb") installs /usr/bin/$exec_name, its menu entry, icons and metainfo"
+
+man=$out/root/usr/share/man/man1/$exec_name.1.gz
+[ -f "$man" ] || fail "no manual page $exec_name(1)"
+zcat "$man" | grep -q '^\.SH EXIT STATUS' || fail "the manual page gives no exit status"
+for doc in copyright changelog.gz; do
+    [ -f "$out/root/usr/share/doc/storomer/$doc" ] || fail "no /usr/share/doc/storomer/$doc"
+done
+echo "PASS: $(basename "$deb") installs /usr/bin/$exec_name, its menu entry, icons, metainfo and manual page"
