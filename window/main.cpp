@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "runtime/startup.h"
 #include "storomer.xpm"
 #include "storomer_version.h"
 #include "window/form1.h"
@@ -14,37 +15,61 @@
 
 namespace {
 
+// The longest cause the no-display line quotes.
+constexpr int kCauseShown = 200;
+
+struct HeldMessage
+{
+    QtMsgType type;
+    QString text;
+    // Qt's message contexts point at static strings, so they can be kept.
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+};
+
 // Until the application object stands, Qt's messages are held back: when no
-// display can be opened, Qt's own lines give way to one clear line and a plain
-// exit with status 1 instead of an abort; otherwise they are passed on.
-std::vector<std::pair<QtMsgType, QString>> g_heldMessages;
-QtMessageHandler g_defaultHandler = nullptr;
+// display can be opened, they give way to one clear line and exit status 1
+// instead of an abort; otherwise they are passed on as they came.
+std::vector<HeldMessage> g_heldMessages;
 
 void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
-        g_heldMessages.emplace_back(type, text);
+        g_heldMessages.push_back(
+            {type, text, context.file, context.line, context.function, context.category});
         return;
     }
-    (void)context;
     // Qt's first complaint names the cause, such as the display it could not reach.
-    const QString cause = g_heldMessages.empty() ? text : g_heldMessages.front().second;
+    const QString cause = g_heldMessages.empty() ? text : g_heldMessages.front().text;
     std::fprintf(stderr,
                  "storomer: cannot open a display (%s); the program needs a graphical session.\n",
-                 cause.simplified().toLocal8Bit().constData());
+                 runtime::Printable(cause.simplified().toStdString(), kCauseShown).c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int, char*[])
 {
-    g_defaultHandler = qInstallMessageHandler(StartUpMessageHandler);
-    QApplication app(argc, argv);
-    qInstallMessageHandler(g_defaultHandler);
-    for (const auto& [type, text] : g_heldMessages) {
-        g_defaultHandler(type, QMessageLogContext(), text);
+    runtime::GuardStandardStreams();
+    runtime::DropUnsafeScaling();
+    runtime::NoBusAutolaunch();
+
+    // Qt gets the program's name and nothing else of its command line: its
+    // options could load plugins from anywhere, read any file as a style sheet
+    // or put the window off the screen. The environment variables stay.
+    static int qtArgc = 1;
+    static char name[] = "storomer";
+    static char* qtArgv[] = {name, nullptr};
+
+    const QtMessageHandler defaultHandler = qInstallMessageHandler(StartUpMessageHandler);
+    QApplication app(qtArgc, qtArgv);
+    qInstallMessageHandler(defaultHandler);
+    for (const HeldMessage& m : g_heldMessages) {
+        defaultHandler(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
     }
     g_heldMessages.clear();
 

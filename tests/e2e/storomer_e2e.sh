@@ -4,7 +4,10 @@
 #
 # Drives the real program in a real X session, as a person would, through a
 # real window manager, on an Xvfb display of its own:
-#   storomer_e2e.sh <storomer binary> escape|formulas|close|nodisplay
+#   storomer_e2e.sh <storomer binary> <scenario>
+# The scenarios are the cases below: the three ways to end the program, then
+# hostile starts (command line, scaling, no session bus, a long DISPLAY, a
+# stderr nobody reads).
 # Every wait below checks for what it needs and gives up only at a deadline
 # generous enough for a loaded machine: no wait is a bare sleep.
 set -euo pipefail
@@ -88,24 +91,41 @@ press_until() {
 
 wm_running() { wmctrl -m >/dev/null 2>&1; }
 
-start_program() {
+start_session() {
     start_display
     openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
     pids+=($!)
     wait_for 30 wm_running || fail "the window manager did not start: $(cat "$scratch/openbox.log")"
-    "$bin" &
+}
+
+# Starts the program (or the command "$@" that execs it) and waits for its window.
+start_program() {
+    [ -n "${DISPLAY:-}" ] || start_session
+    if [ $# -eq 0 ]; then set -- "$bin"; fi
+    "$@" 2>"$scratch/stderr" &
     program=$!
     pids+=("$program")
     main=$(window_id "Сторомер")
     xdotool windowactivate --sync "$main"
 }
 
-case "$scenario" in
-escape)
-    start_program
+# The client area's size and place, as "WxH+X+Y".
+client_area() {
+    xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print w "x" h "+" x "+" y}'
+}
+
+# Esc must still end the program, with status 0.
+end_by_escape() {
     xdotool key --clearmodifiers Escape
     wait_exit "$program" 5
     [ "$rc" = 0 ] || fail "Esc ended the program with status $rc"
+}
+
+case "$scenario" in
+escape)
+    start_program
+    end_by_escape
     ;;
 formulas)
     start_program
@@ -134,6 +154,52 @@ nodisplay)
     [ "$rc" = 1 ] || fail "without a display the status was $rc, not 1"
     [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "expected one line, got: $err"
     case "$err" in *display*) ;; *) fail "the line does not say what is wrong: $err" ;; esac
+    ;;
+cmdline)
+    # Each of these, were it handed to Qt, would load a plugin from the planted
+    # directory, hang on an endless style sheet, or put the window out of sight.
+    mkdir -p "$scratch/plugins/platforms"
+    start_program "$bin" -platformpluginpath "$scratch/plugins" -platform planted \
+        -stylesheet /dev/zero -qwindowgeometry 1x1+30000+30000 -reverse -platform offscreen
+    [ "$(client_area)" = "257x193+255+208" ] || fail "the window is at $(client_area)"
+    end_by_escape
+    ;;
+scale-*)
+    value=${scenario#scale-}
+    start_program env QT_SCALE_FACTOR="$value" "$bin"
+    [ "$(client_area)" = "257x193+255+208" ] || fail "at QT_SCALE_FACTOR=$value the window is at $(client_area)"
+    rss=$(awk '/^VmRSS/ {print $2}' "/proc/$program/status")
+    [ "$rss" -lt 204800 ] || fail "at QT_SCALE_FACTOR=$value the program takes $rss KiB"
+    end_by_escape
+    grep -q "QT_SCALE_FACTOR=\"$value\" ignored" "$scratch/stderr" ||
+        fail "no word that QT_SCALE_FACTOR=$value is ignored: $(cat "$scratch/stderr")"
+    ;;
+nobus)
+    # Every process the program causes inherits this mark.
+    mark="STOROMER_E2E_MARK=$$-$RANDOM"
+    mkdir "$scratch/home"
+    start_program env -u DBUS_SESSION_BUS_ADDRESS HOME="$scratch/home" "$mark" "$bin"
+    end_by_escape
+    left=$(grep -lsa "$mark" /proc/[0-9]*/environ || true)
+    [ -z "$left" ] || fail "processes left behind: $(ps -o pid,args -p "$(sed 's|/proc/\([0-9]*\)/.*|\1|' <<<"$left" | paste -sd,)")"
+    [ -z "$(ls -A "$scratch/home")" ] || fail "files written to HOME: $(find "$scratch/home")"
+    ;;
+errorline)
+    rc=0
+    display=":9$(printf '\033[31m')$(head -c 130000 /dev/zero | tr '\0' x)"
+    err=$(DISPLAY=$display env -u WAYLAND_DISPLAY "$bin" 2>&1 >/dev/null) || rc=$?
+    [ "$rc" = 1 ] || fail "with a bad DISPLAY the status was $rc, not 1"
+    [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "expected one line"
+    [ "${#err}" -lt 400 ] || fail "the line is ${#err} characters long"
+    case "$err" in *$'\033'*) fail "the line carries a raw escape character" ;; esac
+    case "$err" in *'\x1b'*) ;; *) fail "the escape character is not shown: $err" ;; esac
+    ;;
+closedpipe)
+    # stderr is a pipe whose reader is gone; the word about the scale goes there.
+    start_program env QT_SCALE_FACTOR=0 python3 -c \
+        'import os, sys; r, w = os.pipe(); os.close(r); os.dup2(w, 2); os.execv(sys.argv[1], sys.argv[1:])' "$bin"
+    running "$program" || fail "the program died writing to a closed pipe"
+    end_by_escape
     ;;
 *)
     fail "unknown scenario $scenario"

@@ -33,6 +33,8 @@ desktop="$out/root/usr/share/applications/$id.desktop"
 [ -f "$desktop" ] || fail "no $id.desktop"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$out/root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not in /usr/bin"
+! readelf -dW "$out/root/usr/bin/$exec_name" | grep -Eq '\((RPATH|RUNPATH)\)' ||
+    fail "the packaged program has a run path"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 32x32 64x64; do
     [ -f "$out/root/usr/share/icons/hicolor/$size/apps/$icon.png" ] || fail "no $size icon $icon"

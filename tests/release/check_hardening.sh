@@ -2,21 +2,56 @@
 # SPDX-FileCopyrightText: 2026 The Storomer developers
 # SPDX-License-Identifier: MIT
 #
-# Checks the program's binary is hardened: PIE, full RELRO, stack protector,
-# fortified libc calls.   check_hardening.sh <binary>
+# Checks the programs the project builds to run are hardened and load
+# libraries only from the system's paths.
+#   check_hardening.sh <program> [<program> ...]
 set -euo pipefail
-bin=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
+planted=$(mktemp -d)
+trap 'rm -rf "$planted"' EXIT
 
-readelf -h "$bin" | grep -q 'Type:.*DYN' || fail "not a position-independent executable"
-readelf -lW "$bin" | grep -q 'GNU_RELRO' || fail "no RELRO segment"
-readelf -dW "$bin" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "RELRO is partial: no BIND_NOW"
-symbols=$(readelf --dyn-syms -W "$bin")
-grep -q '__stack_chk_fail' <<<"$symbols" || fail "no stack protector"
-# Fortification swaps libc calls for their checking forms where it can; a
-# binary that calls a plain memcpy or sprintf beside none of those was not fortified.
-if ! grep -Eq '__[a-z]+_chk' <<<"$symbols" &&
-    grep -Eq ' (memcpy|memmove|memset|strcpy|sprintf|snprintf|vsnprintf|printf|fprintf)(@|$)' <<<"$symbols"; then
-    fail "libc calls are not fortified"
+for bin in "$@"; do
+    readelf -h "$bin" | grep -q 'Type:.*DYN' || fail "$bin: not a position-independent executable"
+    readelf -lW "$bin" | grep -q 'GNU_RELRO' || fail "$bin: no RELRO segment"
+    dynamic=$(readelf -dW "$bin")
+    grep -Eq 'BIND_NOW|FLAGS.*NOW' <<<"$dynamic" || fail "$bin: RELRO is partial: no BIND_NOW"
+    ! grep -Eq '\((RPATH|RUNPATH)\)' <<<"$dynamic" ||
+        fail "$bin: has a run path: $(grep -E 'RPATH|RUNPATH' <<<"$dynamic")"
+
+    # Started from a directory holding a copy of its Qt library, it still
+    # takes the system's.
+    widgets=$(ldd "$bin" | awk '/libQt6Widgets/ {print $3}')
+    cp "$widgets" "$planted/"
+    loaded=$(cd "$planted" && ldd "$bin" | awk '/libQt6Widgets/ {print $3}')
+    [ "$loaded" = "$widgets" ] || fail "$bin: started in $planted, it loads $loaded"
+
+    symbols=$(readelf --dyn-syms -W "$bin")
+    grep -q '__stack_chk_fail' <<<"$symbols" || fail "$bin: no stack protector"
+    # Fortification swaps libc calls for their checking forms where it can; a
+    # binary that calls a plain memcpy or sprintf beside none of those was not fortified.
+    if ! grep -Eq '__[a-z]+_chk' <<<"$symbols" &&
+        grep -Eq ' (memcpy|memmove|memset|strcpy|sprintf|snprintf|vsnprintf|printf|fprintf)(@|$)' <<<"$symbols"; then
+        fail "$bin: libc calls are not fortified"
+    fi
+done
+
+# Debian's own verdict on the program. Two of its lines cannot say yes on
+# Debian 12, so they are proved from the compiler's record instead: control
+# flow protection is marked only when every linked object has it, and
+# Debian 12's C start files (crt1.o, crti.o) lack it; stack clash protection
+# is recognised only by the probe loop of a variable-sized stack allocation,
+# which the program does not make.
+program=$1
+if command -v hardening-check >/dev/null; then
+    report=$(hardening-check --nocfprotection "$program") || fail "hardening-check: $report"
+    echo "$report"
 fi
-echo "PASS: $bin is PIE with full RELRO, stack protector and fortified calls"
+producers=$(readelf --debug-dump=info "$program" | awk '/DW_AT_producer/ {p = $0} /DW_AT_name/ && p != "" {print $0 " <- " p; p = ""}' |
+    grep -E 'DW_AT_name.*(window|runtime|calc)/[a-z0-9_]+\.cpp')
+[ -n "$producers" ] || fail "$program: no debug information to read the compiler's flags from"
+while IFS= read -r unit; do
+    for flag in -fcf-protection=full -fstack-clash-protection -fstack-protector-strong; do
+        grep -q -- "$flag" <<<"$unit" || fail "not compiled with $flag: ${unit%% <- *}"
+    done
+done <<<"$producers"
+echo "PASS: $* hardened, with no run path; every unit of the program compiled with CET and stack clash protection"
