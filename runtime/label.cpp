@@ -3,30 +3,44 @@
 #include "runtime/label.h"
 
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyle>
 
 namespace runtime {
 
-Label::Label(const QString& caption, QWidget* parent) : QWidget(parent), m_caption(caption)
+Label::Label(const QString& caption, QWidget* parent)
+    : QLabel(WithoutAccessKey(caption), parent), m_caption(caption)
 {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(WithoutAccessKey(caption));
 }
 
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    style()->drawItemText(&painter, rect(),
+    style()->drawItemText(&painter, contentsRect(),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                          palette(), isEnabled(), m_caption, QPalette::WindowText);
+                          palette(), isEnabled(), m_caption, foregroundRole());
 }
 
-QString WithoutAccessKey(QString caption)
+Line::Line(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::HLine | QFrame::Sunken);
+}
+
+QString WithoutAccessKey(const QString& caption)
 {
     // "&&" stands for a literal ampersand; a lone "&" only marks the next letter.
-    static const QRegularExpression marker(QStringLiteral("&(.)"));
-    return caption.replace(marker, QStringLiteral("\\1"));
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+        }
+        text += caption[i];
+    }
+    return text;
 }
 
 } // namespace runtime

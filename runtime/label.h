@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
+#include <QLabel>
 
 namespace runtime {
 
-// A caption that never takes the focus. An "&" in it is shown as an underlined
-// letter but claims no shortcut, so the same letter can belong to a button.
-class Label : public QWidget
+// A caption that never takes the focus. Its text is the caption without the
+// "&"; the letter after the "&" is still drawn underlined, but claims no
+// shortcut, so the same letter can belong to a button. (A stock QLabel shows
+// the "&" itself unless it hands the shortcut to a buddy.)
+class Label : public QLabel
 {
     Q_OBJECT
 
@@ -24,7 +27,17 @@ private:
     QString m_caption;
 };
 
+// The separating line. A class of its own only so that a screen reader is
+// told it is a separator, not an empty frame.
+class Line : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit Line(QWidget* parent = nullptr);
+};
+
 // The caption as read aloud: without the "&" that marks an access key.
-QString WithoutAccessKey(QString caption);
+QString WithoutAccessKey(const QString& caption);
 
 } // namespace runtime

@@ -2,9 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/picturebox.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 namespace runtime {
 
@@ -26,11 +33,69 @@ void PictureBox::WriteLine(std::string_view text)
     linesChanged();
 }
 
+QString PictureBox::copyText() const
+{
+    return m_lines.join(QLatin1Char('\n')).trimmed();
+}
+
+void PictureBox::copy() const
+{
+    if (!copyText().isEmpty()) {
+        QGuiApplication::clipboard()->setText(copyText());
+    }
+}
+
 void PictureBox::linesChanged()
 {
-    // A screen reader reads the answer from here.
-    setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
     update();
+    // A command clears the box and writes its line in one go: the screen
+    // reader hears about it once, when the command is done.
+    if (!m_announcePending) {
+        m_announcePending = true;
+        QTimer::singleShot(0, this, &PictureBox::announce);
+    }
+}
+
+void PictureBox::announce()
+{
+    m_announcePending = false;
+    const QString shown = m_lines.join(QLatin1Char('\n'));
+    // Removed and inserted, even when the line is the same as before: each
+    // Calculate is an answer to be heard.
+    QAccessibleTextUpdateEvent event(this, 0, m_announced, shown);
+    QAccessible::updateAccessibility(&event);
+    m_announced = shown;
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return;
+    }
+    // The menu keys, which Qt leaves to the platform and X11 does not turn
+    // into a context menu; the menu then opens at the box.
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        showMenu(mapToGlobal(contentsRect().center()));
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    showMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                         : mapToGlobal(contentsRect().center()));
+}
+
+void PictureBox::showMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    QAction* copyAction = menu.addAction(QStringLiteral("Копировать"), this, &PictureBox::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(!copyText().isEmpty());
+    menu.exec(at);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

@@ -11,7 +11,9 @@ namespace runtime {
 
 // The result box. It keeps the lines written since the last Clear() and paints
 // them from the top-left corner, so they survive being covered, minimized or
-// repainted for any other reason.
+// repainted for any other reason. A screen reader reads them as read-only
+// text and hears each new writing once; Ctrl+C, Ctrl+Insert and the context
+// menu copy them.
 class PictureBox : public QFrame, public ResultBox
 {
     Q_OBJECT
@@ -25,13 +27,24 @@ public:
     // What the box shows, one line after another.
     QStringList lines() const { return m_lines; }
 
+    // What a copy puts on the clipboard: the lines without the blanks around them.
+    QString copyText() const;
+    void copy() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void linesChanged();
+    void announce();
+    void showMenu(const QPoint& at);
 
     QStringList m_lines;
+    // What a screen reader was last told, and whether a change waits to be told.
+    QString m_announced;
+    bool m_announcePending = false;
 };
 
 } // namespace runtime

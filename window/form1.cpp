@@ -3,6 +3,7 @@
 #include "window/form1.h"
 
 #include "calc/calculatecommand.h"
+#include "runtime/accessibility.h"
 #include "runtime/checkboxcontrol.h"
 #include "runtime/label.h"
 #include "runtime/optionbuttoncontrol.h"
@@ -38,6 +39,7 @@ QString Text(const char* text)
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
+    runtime::InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Text(kForm1Caption));
     QFont font;
@@ -102,6 +104,13 @@ void Form1::CreateControls()
     Label1 = Find<runtime::Label>("Label1");
     Line1 = Find<QFrame>("Line1");
     Label5 = Find<runtime::Label>("Label5");
+
+    // A letter label names the slider beside it, for a screen reader.
+    for (const ControlDescription& d : kForm1Controls) {
+        if (d.labelFor) {
+            Find<runtime::Label>(d.name)->setBuddy(findChild<QWidget*>(Text(d.labelFor)));
+        }
+    }
 }
 
 QWidget* Form1::CreateControl(const ControlDescription& d)
@@ -148,8 +157,7 @@ QWidget* Form1::CreateControl(const ControlDescription& d)
     case ControlKind::Line:
         break;
     }
-    auto* line = new QFrame(this);
-    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    auto* line = new runtime::Line(this);
     line->setLineWidth(kLineWidth / 2);
     return line;
 }

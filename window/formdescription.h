@@ -32,6 +32,7 @@ struct ControlDescription
     int height;
     int tabIndex; // -1 where the control has none
     const char* toolTip;
+    const char* labelFor = nullptr; // a label: the control it names
 };
 
 // 1440 twips to the inch, 15 to a pixel at 96 dots per inch.

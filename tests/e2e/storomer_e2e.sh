@@ -43,12 +43,14 @@ wait_for() {
 
 # A display of our own: Xvfb picks a free number itself and writes it to
 # fd 3, so parallel runs never race for one.
+# -noreset: a server that resets when its last client leaves refuses the next.
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-        2>"$scratch/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768x24}" -nolisten tcp -noreset \
+        3>"$scratch/display" 2>"$scratch/xvfb.log" &
     pids+=($!)
     wait_for 30 grep -q . "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
     export DISPLAY=:$(head -n 1 "$scratch/display")
+    wait_for 30 xdpyinfo >/dev/null 2>&1 || fail "the display $DISPLAY does not answer"
 }
 
 # Waits until the window titled exactly $1 is mapped and prints its id.
@@ -91,11 +93,19 @@ press_until() {
 
 wm_running() { wmctrl -m >/dev/null 2>&1; }
 
+wm_up_or_gone() { wm_running || stopped "$1"; }
+
+# The display and a window manager on it; a window manager that gives up is
+# started again, at most three times.
 start_session() {
     start_display
-    openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-    pids+=($!)
-    wait_for 30 wm_running || fail "the window manager did not start: $(cat "$scratch/openbox.log")"
+    for _ in 1 2 3; do
+        openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+        pids+=($!)
+        wait_for 30 wm_up_or_gone $! && wm_running && return 0
+    done
+    fail "the window manager did not start on $DISPLAY: $(cat "$scratch/openbox.log")" \
+        "(Xvfb $(running "${pids[0]}" && echo runs || echo is gone): $(cat "$scratch/xvfb.log"))"
 }
 
 # Starts the program (or the command "$@" that execs it) and waits for its window.
@@ -200,6 +210,11 @@ closedpipe)
         'import os, sys; r, w = os.pipe(); os.close(r); os.dup2(w, 2); os.execv(sys.argv[1], sys.argv[1:])' "$bin"
     running "$program" || fail "the program died writing to a closed pipe"
     end_by_escape
+    ;;
+atspi)
+    start_session
+    dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$bin" 2>"$scratch/bus.log" ||
+        fail "as a screen reader reads it (bus: $(grep -v 'fd limit' "$scratch/bus.log" | tail -n 3))"
     ;;
 *)
     fail "unknown scenario $scenario"

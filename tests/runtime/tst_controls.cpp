@@ -64,7 +64,6 @@ void TestControls::pictureBoxLines()
     box.WriteLine("first");
     box.WriteLine("второй");
     QCOMPARE(box.lines(), QStringList({"first", "второй"}));
-    QCOMPARE(box.accessibleDescription(), "first\nвторой");
     box.Clear();
     QVERIFY(box.lines().isEmpty());
     box.WriteLine(" 12 ");

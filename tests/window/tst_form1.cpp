@@ -7,7 +7,8 @@
 #include "runtime/slidercontrol.h"
 #include "uifixture.h"
 
-#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyleOptionButton>
@@ -40,7 +41,8 @@ private slots:
     void resizingMovesNothing();
     void optionButtonsUnderKeys();
     void sliderShowsItsValue();
-    void accessibility();
+    void copyAnswer_data();
+    void copyAnswer();
     void captionsFit();
 
 private:
@@ -458,23 +460,87 @@ void TestForm1::sliderShowsItsValue()
     QVERIFY(Box().isEmpty());
 }
 
-void TestForm1::accessibility()
+void TestForm1::copyAnswer_data()
 {
-    QAccessibleInterface* slider =
-        QAccessible::queryAccessibleInterface(Control<QSlider>("Slider1"));
-    QVERIFY(slider);
-    QCOMPARE(slider->text(QAccessible::Name), QStringLiteral("Первая сторона треугольника"));
-    QVERIFY(slider->valueInterface());
-    Control<QSlider>("Slider1")->setValue(7);
-    QCOMPARE(slider->valueInterface()->currentValue().toInt(), 7);
+    QTest::addColumn<QList<int>>("sides");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("round");
+    QTest::addColumn<QString>("copied"); // empty: nothing to copy
+    QTest::newRow("perimeter") << QList<int>{3, 4, 5} << "Option1" << false << "12";
+    QTest::newRow("area") << QList<int>{3, 4, 5} << "Option2" << false << "6";
+    QTest::newRow("rounded area") << QList<int>{7, 7, 7} << "Option2" << true << "21.218";
+    QTest::newRow("no triangle") << QList<int>{1, 1, 5} << "Option2" << false
+                                 << "Нет такого треугольника";
+    QTest::newRow("blank") << QList<int>{3, 4, 5} << "" << false << "";
+}
 
-    Control<QSlider>("Slider2")->setValue(7);
-    Control<QSlider>("Slider3")->setValue(7);
-    Control<QRadioButton>("Option1")->click();
+// Ctrl+C, Ctrl+Insert and the context menu, opened by mouse, Menu key and
+// Shift+F10, copy the answer without the blanks around it.
+void TestForm1::copyAnswer()
+{
+    QFETCH(QList<int>, sides);
+    QFETCH(QString, option);
+    QFETCH(bool, round);
+    QFETCH(QString, copied);
+
+    Control<QSlider>("Slider1")->setValue(sides[0]);
+    Control<QSlider>("Slider2")->setValue(sides[1]);
+    Control<QSlider>("Slider3")->setValue(sides[2]);
+    if (!option.isEmpty()) {
+        Control<QRadioButton>(option.toLatin1())->click();
+    }
+    Control<QCheckBox>("Check1")->setChecked(round);
     Control<QPushButton>("Command1")->click();
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Control<QWidget>("Picture1"));
-    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Ответ"));
-    QCOMPARE(box->text(QAccessible::Description), QStringLiteral(" 21 "));
+    auto* box = Control<runtime::PictureBox>("Picture1");
+    box->setFocus();
+    const QStringList shown = Box();
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString untouched = QStringLiteral("untouched");
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}) {
+        clipboard->setText(untouched);
+        QTest::keySequence(box, keys);
+        QCOMPARE(clipboard->text(), copied.isEmpty() ? untouched : copied);
+    }
+
+    // Opens the menu, reads its one item, triggers it where it is enabled.
+    auto openMenu = [&](const std::function<void()>& open) {
+        QString item;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible()) {
+                return;
+            }
+            watch.stop();
+            QAction* action = menu->actions().value(0);
+            item = action->text() + (action->isEnabled() ? "" : " (disabled)");
+            menu->close();
+            if (action->isEnabled()) {
+                action->trigger();
+            }
+        });
+        watch.start(10);
+        clipboard->setText(untouched);
+        open();
+        if (!QTest::qWaitFor([&] { return !watch.isActive(); }, 2000)) {
+            return QStringLiteral("<no menu>");
+        }
+        return item;
+    };
+    const QString item = copied.isEmpty() ? "Копировать (disabled)" : "Копировать";
+    // Keys through the window, as the platform delivers them.
+    QWindow* window = form->windowHandle();
+    QCOMPARE(openMenu([&] { QTest::keyClick(window, Qt::Key_Menu); }), item);
+    QCOMPARE(clipboard->text(), copied.isEmpty() ? untouched : copied);
+    QCOMPARE(openMenu([&] { QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier); }), item);
+    const QPoint onBox = box->mapTo(form.get(), box->rect().center());
+    QCOMPARE(openMenu([&] { QTest::mouseClick(window, Qt::RightButton, {}, onBox); }), item);
+    QCOMPARE(clipboard->text(), copied.isEmpty() ? untouched : copied);
+    // Copying changes nothing the user sees.
+    QCOMPARE(Box(), shown);
+    QCOMPARE(FocusName(), QStringLiteral("Picture1"));
 }
 
 void TestForm1::captionsFit()

@@ -1,0 +1,165 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Storomer developers
+# SPDX-License-Identifier: MIT
+"""Reads the real program through AT-SPI, as a screen reader does.
+
+    atspi_check.py <storomer binary>
+
+Run inside a D-Bus session (dbus-run-session) on an X display. Checks the
+tree at start, then that each Calculate, made through AT-SPI actions alone,
+raises one text change carrying the new line, and that inputs raise none.
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Gio, GLib
+
+# role, name, text or value, relation: the window at start, in the order of
+# its description.
+TREE = [
+    ("radio button", "Вычислить периметр треугольника", None, None),
+    ("radio button", "Вычислить площадь треугольника", None, None),
+    ("push button", "Формулы", None, None),
+    ("push button", "Вычислить", None, None),
+    ("push button", "Выход", None, None),
+    ("text", "Ответ", "", None),
+    ("check box", "Округлить", None, None),
+    ("slider", "Третья сторона треугольника", 0, ("labelled by", "C")),
+    ("slider", "Вторая сторона треугольника", 0, ("labelled by", "B")),
+    ("slider", "Первая сторона треугольника", 0, ("labelled by", "A")),
+    ("label", "A", "A", ("label for", "Первая сторона треугольника")),
+    ("label", "B", "B", ("label for", "Вторая сторона треугольника")),
+    ("label", "C", "C", ("label for", "Третья сторона треугольника")),
+    ("label", "Установите длинну сторон треугольника:",
+     "Установите длинну сторон треугольника:", None),
+    ("separator", "", None, None),
+    ("label", "Для вычисления нажмите кнопку \"Вычислить\".",
+     "Для вычисления нажмите кнопку \"Вычислить\".", None),
+]
+
+# sides, option to select (None: leave as it is), the line then shown.
+CALCULATIONS = [
+    ((3, 4, 5), None, ""),
+    ((3, 4, 5), "Вычислить периметр треугольника", " 12 "),
+    ((3, 4, 5), "Вычислить площадь треугольника", " 6 "),
+    ((3, 4, 5), None, " 6 "),  # the same line again is heard again
+    ((1, 1, 5), None, "Нет такого треугольника"),
+]
+
+failures = []
+events = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.01)
+
+
+def wait_for(condition, seconds=20):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump(0.05)
+        value = condition()
+        if value:
+            return value
+    return None
+
+
+def relation(accessible):
+    names = {pyatspi.RELATION_LABELLED_BY: "labelled by", pyatspi.RELATION_LABEL_FOR: "label for"}
+    for r in accessible.getRelationSet():
+        if r.getRelationType() in names:
+            return (names[r.getRelationType()], r.getTarget(0).name)
+    return None
+
+
+def content(accessible):
+    try:
+        return accessible.queryText().getText(0, -1)
+    except NotImplementedError:
+        pass
+    try:
+        return int(accessible.queryValue().currentValue)
+    except NotImplementedError:
+        return None
+
+
+def describe(window):
+    return "\n".join(f"  {c.getRoleName()} '{c.name}' {content(c)!r} {relation(c)}" for c in window)
+
+
+def main():
+    binary = sys.argv[1]
+    # What a screen reader does when it starts: tell every program to talk.
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NONE, -1, None)
+    pyatspi.Registry.registerEventListener(
+        lambda e: events.append((e.source.name, e.type, e.any_data)), "object:text-changed")
+
+    program = subprocess.Popen([binary])
+    try:
+        def find_window():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == "storomer" and app.childCount:
+                    return app[0]
+            return None
+
+        window = wait_for(find_window)
+        if window is None:
+            sys.exit("FAIL: the program never showed up on the accessibility bus")
+        check(window.getRoleName() == "frame" and window.name == "Сторомер",
+              f"the window is {window.getRoleName()} '{window.name}'")
+        got = [(c.getRoleName(), c.name, content(c), relation(c)) for c in window]
+        check(got == TREE, "the tree at start:\n" + describe(window))
+        focused = wait_for(lambda: [c.name for c in window
+                                    if c.getState().contains(pyatspi.STATE_FOCUSED)], 5)
+        check(focused == ["Округлить"], f"focused at start: {focused}")
+        box = next(c for c in window if c.name == "Ответ")
+        check(box.getState().contains(pyatspi.STATE_READ_ONLY), "the answer is not read-only")
+        check(box.description == "", f"the blank answer describes itself as '{box.description}'")
+
+        controls = {c.name: c for c in window}
+        sliders = [controls[n] for n in ("Первая сторона треугольника",
+                                         "Вторая сторона треугольника",
+                                         "Третья сторона треугольника")]
+        for sides, option, line in CALCULATIONS:
+            pump(0.2)
+            events.clear()
+            for slider, side in zip(sliders, sides):
+                slider.queryValue().currentValue = side
+            if option:
+                controls[option].queryAction().doAction(0)
+            pump(0.3)
+            check(not events, f"{sides} {option}: inputs alone raised {events}")
+            events.clear()
+            controls["Вычислить"].queryAction().doAction(0)
+            inserted = wait_for(lambda: [e for e in events if e[1].endswith(":insert")], 5)
+            pump(0.3)
+            inserts = [e[2] for e in events if e[1].endswith(":insert")]
+            want = [line] if line else []
+            if line or inserted:
+                check(inserts == want, f"{sides} {option}: text inserted {inserts}, not {want}")
+            check(content(box) == line, f"{sides} {option}: the answer reads {content(box)!r}")
+    finally:
+        program.terminate()
+        program.wait()
+
+    if failures:
+        sys.exit("FAIL: " + "\nFAIL: ".join(failures))
+    print("PASS: roles, names, texts, relations and one text change per Calculate")
+
+
+main()
