@@ -13,7 +13,32 @@
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace runtime {
+
+namespace {
+
+constexpr double kLegibleContrast = 4.5;
+
+double RelativeLuminance(const QColor& color)
+{
+    auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
@@ -67,6 +92,27 @@ void PictureBox::announce()
     m_announced = shown;
 }
 
+QColor PictureBox::inkColor() const
+{
+    const QColor highlight = palette().color(QPalette::Highlight).toHsl();
+    const QColor background = palette().color(backgroundRole());
+    if (ContrastRatio(highlight, background) >= kLegibleContrast) {
+        return QColor(highlight.rgb());
+    }
+    // Away from the background's lightness: darker on a light box, lighter on
+    // a dark one; black or white always get there.
+    const bool darker = RelativeLuminance(background) > 0.18;
+    QColor ink = highlight;
+    for (int lightness = highlight.lightness(); lightness >= 0 && lightness <= 255;
+         lightness += darker ? -1 : 1) {
+        ink.setHsl(highlight.hslHue(), highlight.hslSaturation(), lightness);
+        if (ContrastRatio(ink, background) >= kLegibleContrast) {
+            break;
+        }
+    }
+    return QColor(ink.rgb());
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {
@@ -105,7 +151,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.setClipRect(area);
-    painter.setPen(palette().color(QPalette::Highlight));
+    painter.setPen(inkColor());
     const int lineHeight = fontMetrics().height();
     int top = area.top();
     for (const QString& line : m_lines) {

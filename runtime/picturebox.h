@@ -4,6 +4,7 @@
 
 #include "runtime/controls.h"
 
+#include <QColor>
 #include <QFrame>
 #include <QStringList>
 
@@ -27,6 +28,11 @@ public:
     // What the box shows, one line after another.
     QStringList lines() const { return m_lines; }
 
+    // The colour the lines are written in: the hue of the palette's highlight,
+    // made lighter or darker until it stands out from the box's background by
+    // a contrast ratio of at least 4.5:1.
+    QColor inkColor() const;
+
     // What a copy puts on the clipboard: the lines without the blanks around them.
     QString copyText() const;
     void copy() const;
@@ -46,5 +52,8 @@ private:
     QString m_announced;
     bool m_announcePending = false;
 };
+
+// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
 
 } // namespace runtime

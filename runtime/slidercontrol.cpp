@@ -2,17 +2,27 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/slidercontrol.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QStylePainter>
 #include <QToolTip>
+
+namespace {
+
+// The gap between the value tip and the slider below it.
+constexpr int kTipGap = 2;
+
+} // namespace
 
 namespace runtime {
 
 SliderControl::SliderControl(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
-        // A change made by the program itself shows no tip; the user's do.
+        // The user moves the thumb by dragging it or, with the focus, by keys;
+        // a change the program makes while the slider has neither shows no tip.
         if (isSliderDown() || hasFocus()) {
             ShowValueTip();
         }
@@ -43,15 +53,47 @@ void SliderControl::mousePressEvent(QMouseEvent* event)
     event->setAccepted(moved.isAccepted());
 }
 
-void SliderControl::ShowValueTip()
+void SliderControl::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    // The tick marks first, on their own and never in the focus colour: drawn
+    // together with the thumb, Fusion colours them after whichever slider's
+    // thumb it last drew afresh, so that a slider without the focus can look
+    // focused. The thumb still shows the focus.
+    QStyleOptionSlider ticks = option;
+    ticks.subControls = QStyle::SC_SliderTickmarks;
+    ticks.activeSubControls = QStyle::SC_None;
+    ticks.state &= ~QStyle::State_HasFocus;
+    painter.drawComplexControl(QStyle::CC_Slider, ticks);
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    painter.drawComplexControl(QStyle::CC_Slider, option);
+}
+
+QPoint SliderControl::valueTipBottomCentre() const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
     const QRect handle =
         style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    // Above the thumb, clear of the pointer that drags it.
-    const QPoint at = mapToGlobal(QPoint(handle.center().x(), handle.top() - 24));
-    QToolTip::showText(at, QString::number(value()), this);
+    return mapToGlobal(QPoint(handle.center().x(), -kTipGap));
+}
+
+void SliderControl::ShowValueTip()
+{
+    const QPoint bottomCentre = valueTipBottomCentre();
+    QToolTip::showText(bottomCentre, QString::number(value()), this);
+    // Qt puts a tip below and beside the pointer, where it would cover the
+    // thumb; it goes above the slider instead, clear of the thumb and groove.
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible()) {
+            tip->adjustSize();
+            // move() places the frame, where the platform gives tips one.
+            const QSize outer = tip->frameGeometry().size();
+            tip->move(bottomCentre - QPoint(outer.width() / 2, outer.height()));
+        }
+    }
 }
 
 } // namespace runtime

@@ -9,9 +9,9 @@
 namespace runtime {
 
 // A horizontal slider whose position a command reads as a 32-bit integer.
-// While its thumb is dragged or moved by keys, a small tip shows the position.
-// A click beside the thumb, on the channel or on the tick marks, moves it one
-// large change towards the click.
+// While the user moves its thumb, by dragging or by keys, a small tip above
+// the slider shows the position. A click beside the thumb, on the channel or
+// on the tick marks, moves it one large change towards the click.
 class SliderControl : public QSlider, public Slider
 {
     Q_OBJECT
@@ -21,8 +21,13 @@ public:
 
     std::int32_t Value() const override;
 
+    // Where the value tip stands, in global coordinates: above the slider,
+    // centred on the thumb.
+    QPoint valueTipBottomCentre() const;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ShowValueTip();

@@ -3,7 +3,6 @@
 #include "window/commands.h"
 
 #include "runtime/services.h"
-#include "window/form1.h"
 
 namespace window {
 
@@ -12,14 +11,14 @@ std::string FormulasMessage()
     return ((std::string(kFormulasLine1) + '\r') + '\n') + std::string(kFormulasLine2);
 }
 
-void FormulasCommand(Form1& form)
+void FormulasCommand(QWidget* owner)
 {
     // The answer tells nothing here: OK is the only button.
-    runtime::MsgBox(&form, FormulasMessage(), runtime::OkOnly | runtime::Information,
+    runtime::MsgBox(owner, FormulasMessage(), runtime::OkOnly | runtime::Information,
                     kFormulasTitle);
 }
 
-void ExitCommand(Form1&)
+void ExitCommand()
 {
     runtime::End();
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace window {
+class QWidget;
 
-class Form1;
+namespace window {
 
 // The formulas box: its title, spelt as the program has always spelt it, and
 // its two lines joined by CR LF. The "с" before the first ";" is Cyrillic.
@@ -16,10 +16,10 @@ inline constexpr std::string_view kFormulasLine1 = "S=sqr(p/2*(p/2-a)*(p/2-b)*(p
 inline constexpr std::string_view kFormulasLine2 = "     P=a+b+с; p=P/2=(a+b+c)/2.";
 std::string FormulasMessage();
 
-// Shows the formulas the calculation uses, in a modal box; changes nothing.
-void FormulasCommand(Form1& form);
+// Shows the formulas the calculation uses, in a modal box over owner; changes nothing.
+void FormulasCommand(QWidget* owner);
 
 // Ends the program at once.
-void ExitCommand(Form1& form);
+void ExitCommand();
 
 } // namespace window

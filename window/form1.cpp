@@ -4,7 +4,9 @@
 
 #include "calc/calculatecommand.h"
 #include "runtime/accessibility.h"
+#include "runtime/captionfit.h"
 #include "runtime/checkboxcontrol.h"
+#include "runtime/keys.h"
 #include "runtime/label.h"
 #include "runtime/optionbuttoncontrol.h"
 #include "runtime/picturebox.h"
@@ -12,13 +14,14 @@
 #include "window/commands.h"
 #include "window/formdescription.h"
 
-#include <QFrame>
 #include <QKeyEvent>
-#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace window {
@@ -33,6 +36,12 @@ QRect PixelRect(const ControlDescription& d)
 QString Text(const char* text)
 {
     return text ? QString::fromUtf8(text) : QString();
+}
+
+bool IsEnter(const QKeyEvent& event)
+{
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 } // namespace
@@ -51,11 +60,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     setGeometry(Pixels(kForm1Left), Pixels(kForm1Top), Pixels(kForm1Width), Pixels(kForm1Height));
 
     CreateControls();
-    // Qt's Fusion style draws the tick marks of the very first slider it paints
-    // in the focus colour; a throwaway rendering takes that first time, so no
-    // slider looks focused at start.
-    QPixmap scratch(Slider1->size());
-    Slider1->render(&scratch);
+    FitFonts();
     SetTabOrder();
     ConnectCommands();
     Check1->setFocus();
@@ -83,6 +88,9 @@ void Form1::CreateControls()
         if (!spoken.isEmpty()) {
             control->setAccessibleName(spoken);
         }
+        // Enter and the access keys are the window's, whatever the platform
+        // theme lets the focused control do with them.
+        control->installEventFilter(this);
     }
 
     // Option1 and Option2 are the window's only option buttons, so as
@@ -90,25 +98,18 @@ void Form1::CreateControls()
     // and selecting one clears the other.
     Option1 = Find<runtime::OptionButtonControl>("Option1");
     Option2 = Find<runtime::OptionButtonControl>("Option2");
-    Command2 = Find<QPushButton>("Command2");
     Command1 = Find<QPushButton>("Command1");
     Command3 = Find<QPushButton>("Command3");
     Picture1 = Find<runtime::PictureBox>("Picture1");
     Check1 = Find<runtime::CheckBoxControl>("Check1");
-    Slider3 = Find<runtime::SliderControl>("Slider3");
-    Slider2 = Find<runtime::SliderControl>("Slider2");
     Slider1 = Find<runtime::SliderControl>("Slider1");
-    Label2 = Find<runtime::Label>("Label2");
-    Label3 = Find<runtime::Label>("Label3");
-    Label4 = Find<runtime::Label>("Label4");
-    Label1 = Find<runtime::Label>("Label1");
-    Line1 = Find<QFrame>("Line1");
-    Label5 = Find<runtime::Label>("Label5");
+    Slider2 = Find<runtime::SliderControl>("Slider2");
+    Slider3 = Find<runtime::SliderControl>("Slider3");
 
     // A letter label names the slider beside it, for a screen reader.
     for (const ControlDescription& d : kForm1Controls) {
         if (d.labelFor) {
-            Find<runtime::Label>(d.name)->setBuddy(findChild<QWidget*>(Text(d.labelFor)));
+            Find<runtime::Label>(d.name)->setBuddy(Find<QWidget>(d.labelFor));
         }
     }
 }
@@ -131,8 +132,11 @@ QWidget* Form1::CreateControl(const ControlDescription& d)
     case ControlKind::PictureBox: {
         auto* box = new runtime::PictureBox(this);
         QFont font;
-        font.setFamilies(
-            {Text(kResultFontFamily), Text(kWindowFontFamily), Text(kWindowFontFallback)});
+        font.setFamilies({
+#ifdef Q_OS_WIN
+            Text(kResultFontFamily),
+#endif
+            Text(kWindowFontFamily), Text(kWindowFontFallback)});
         font.setPointSizeF(kResultFontPoints);
         font.setBold(true);
         box->setFont(font);
@@ -181,8 +185,7 @@ void Form1::SetTabOrder()
     std::sort(order.begin(), order.end(),
               [](auto* x, auto* y) { return x->tabIndex < y->tabIndex; });
     for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(findChild<QWidget*>(Text(order[i - 1]->name)),
-                    findChild<QWidget*>(Text(order[i]->name)));
+        setTabOrder(Find<QWidget>(order[i - 1]->name), Find<QWidget>(order[i]->name));
     }
 }
 
@@ -190,8 +193,9 @@ void Form1::ConnectCommands()
 {
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, [this] { calc::CalculateCommand(controls()); });
-    connect(Command2, &QPushButton::clicked, this, [this] { FormulasCommand(*this); });
-    connect(Command3, &QPushButton::clicked, this, [this] { ExitCommand(*this); });
+    connect(Find<QPushButton>("Command2"), &QPushButton::clicked, this,
+            [this] { FormulasCommand(this); });
+    connect(Command3, &QPushButton::clicked, this, [] { ExitCommand(); });
 
     // Esc is the cancel key of the whole window, whatever has the focus.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -199,16 +203,106 @@ void Form1::ConnectCommands()
     connect(cancel, &QShortcut::activated, Command3, &QPushButton::click);
 }
 
-void Form1::keyPressEvent(QKeyEvent* event)
+void Form1::FitFonts()
 {
-    // Enter reaches the window only when the focused control has no use for
-    // it; a focused command button clicks itself instead.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Command1->click();
+    // With the preferred family every caption fits at the described size; with
+    // another family the size comes down in half points until they all fit.
+    const QStringList widestLines = {Text(kResultWidestLines[0]), Text(kResultWidestLines[1])};
+    const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    auto allFit = [&](bool resultBox) {
+        return std::all_of(children.cbegin(), children.cend(), [&](const QWidget* control) {
+            return (control == Picture1) != resultBox ||
+                   runtime::CaptionFits(*control, widestLines);
+        });
+    };
+    for (QWidget* target : {static_cast<QWidget*>(this), static_cast<QWidget*>(Picture1)}) {
+        QFont font = target->font();
+        while (!allFit(target == Picture1) && font.pointSizeF() > kSmallestFontPoints) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+            target->setFont(font);
+        }
+    }
+}
+
+bool Form1::event(QEvent* event)
+{
+    // Once when shown, and once more when the window manager has framed the
+    // window and so its frame's size is known.
+    if (event->type() == QEvent::Show ||
+        (!m_placedWithFrame &&
+         (event->type() == QEvent::WindowActivate || event->type() == QEvent::Move))) {
+        KeepOnScreen();
+    }
+    return QWidget::event(event);
+}
+
+void Form1::KeepOnScreen()
+{
+    QWindow* window = windowHandle();
+    if (!window || !window->screen()) {
         return;
     }
-    QWidget::keyPressEvent(event);
+    QMargins frame = window->frameMargins();
+    m_placedWithFrame = !frame.isNull();
+    // At a fractional scale the frame, in whole logical pixels, may come out
+    // a pixel short.
+    const qreal ratio = window->devicePixelRatio();
+    if (ratio != std::floor(ratio)) {
+        frame += QMargins(1, 1, 1, 1);
+    }
+    // Moved, never resized: just far enough that the whole window, frame
+    // included, lies on the screen; the top left wins where nothing would do.
+    const QRect available = window->screen()->availableGeometry();
+    const QRect outer = geometry().marginsAdded(frame);
+    QPoint shift;
+    shift.rx() = std::min(0, available.right() - outer.right());
+    shift.rx() = std::max(shift.x(), available.left() - outer.left());
+    shift.ry() = std::min(0, available.bottom() - outer.bottom());
+    shift.ry() = std::max(shift.y(), available.top() - outer.top());
+    if (!shift.isNull()) {
+        setGeometry(geometry().translated(shift));
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        return HandleKey(static_cast<QKeyEvent*>(event), qobject_cast<QWidget*>(watched));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(event, this)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool Form1::HandleKey(QKeyEvent* event, QWidget* receiver)
+{
+    // Enter calculates from every control but a command button, which takes
+    // it for itself; some platform themes would let it press the focused
+    // check box or option button instead.
+    if (IsEnter(*event) && !qobject_cast<QPushButton*>(receiver)) {
+        Command1->click();
+        return true;
+    }
+    // Alt with the key that carries a button's access letter in the Russian
+    // layout, while another layout group is active.
+    if (event->modifiers() == Qt::AltModifier) {
+        const QChar letter = runtime::RussianLetterOfKey(*event);
+        if (!letter.isNull()) {
+            const QKeySequence wanted(Qt::ALT | letter.toUpper().unicode());
+            for (QPushButton* button : findChildren<QPushButton*>()) {
+                if (QKeySequence::mnemonic(button->text()) == wanted) {
+                    button->animateClick();
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
 }
 
 runtime::FormControls Form1::controls()

@@ -6,8 +6,8 @@
 // formdescription.h and routes the three buttons to their commands:
 //
 //   Command1 (click, Enter, Alt+И) -> calc::CalculateCommand(controls())
-//   Command2 (click, Alt+О)        -> FormulasCommand
-//   Command3 (click, Esc, Alt+Ы)   -> ExitCommand
+//   Command2 (click, Alt+О)        -> FormulasCommand(this window)
+//   Command3 (click, Esc, Alt+Ы)   -> ExitCommand()
 //
 // Nothing else in the window computes, formats or reacts to an input.
 
@@ -15,12 +15,10 @@
 
 #include <QWidget>
 
-class QFrame;
 class QPushButton;
 
 namespace runtime {
 class CheckBoxControl;
-class Label;
 class OptionButtonControl;
 class PictureBox;
 class SliderControl;
@@ -37,27 +35,9 @@ class Form1 : public QWidget
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    // What the commands may read and write, borrowed for one call.
-    runtime::FormControls controls();
-
-    runtime::OptionButtonControl* Option1 = nullptr;
-    runtime::OptionButtonControl* Option2 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    runtime::PictureBox* Picture1 = nullptr;
-    runtime::CheckBoxControl* Check1 = nullptr;
-    runtime::SliderControl* Slider3 = nullptr;
-    runtime::SliderControl* Slider2 = nullptr;
-    runtime::SliderControl* Slider1 = nullptr;
-    runtime::Label* Label2 = nullptr;
-    runtime::Label* Label3 = nullptr;
-    runtime::Label* Label4 = nullptr;
-    runtime::Label* Label1 = nullptr;
-    QFrame* Line1 = nullptr;
-    runtime::Label* Label5 = nullptr;
-
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -66,6 +46,25 @@ private:
     template <class T> T* Find(const char* name) const;
     void SetTabOrder();
     void ConnectCommands();
+    void FitFonts();
+    void KeepOnScreen();
+    bool HandleKey(QKeyEvent* event, QWidget* receiver);
+    // What the Calculate command reads and writes, borrowed for one call.
+    runtime::FormControls controls();
+
+    // The controls the commands and keys need; the window owns them all.
+    runtime::OptionButtonControl* Option1 = nullptr;
+    runtime::OptionButtonControl* Option2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    runtime::PictureBox* Picture1 = nullptr;
+    runtime::CheckBoxControl* Check1 = nullptr;
+    runtime::SliderControl* Slider1 = nullptr;
+    runtime::SliderControl* Slider2 = nullptr;
+    runtime::SliderControl* Slider3 = nullptr;
+
+    // Whether the frame's size was known when the window was last kept on the screen.
+    bool m_placedWithFrame = false;
 };
 
 } // namespace window

@@ -60,17 +60,23 @@ inline constexpr int kSliderTickFrequency = 1;
 // The line's thickness in pixels.
 inline constexpr int kLineWidth = 2;
 
-// The result box's font, with a free family of the same proportions behind it.
+// The result box's font, bold. "MS Sans Serif" is a font of Windows that no
+// other system has, so elsewhere the box asks for the window's family at once
+// (asking for a missing family costs a full fallback search at start).
 inline constexpr const char* kResultFontFamily = "MS Sans Serif";
 inline constexpr double kResultFontPoints = 8.25;
+// The widest lines the result box must show in full.
+inline constexpr std::array<const char*, 2> kResultWidestLines = {" 1082,53175473055 ",
+                                                                  "Нет такого треугольника"};
 
 // The font of every other control, which the description leaves to the
 // platform: Liberation Sans has Arial's metrics and Cyrillic, so every caption
 // fits its rectangle as it would with the Windows dialog font; Windows itself
-// has Arial.
+// has Arial. Where neither is there, the size comes down until all fit.
 inline constexpr const char* kWindowFontFamily = "Liberation Sans";
 inline constexpr const char* kWindowFontFallback = "Arial";
 inline constexpr int kWindowFontPoints = 8;
+inline constexpr double kSmallestFontPoints = 5;
 
 extern const std::array<ControlDescription, 16> kForm1Controls;
 

@@ -14,6 +14,7 @@ set -euo pipefail
 
 bin=$1
 scenario=$2
+tests_bin=${3:-} # the theme scenarios: the QTest binary they run
 scratch=$(mktemp -d)
 chmod 700 "$scratch"
 export XDG_RUNTIME_DIR=$scratch
@@ -53,12 +54,19 @@ start_display() {
     wait_for 30 xdpyinfo >/dev/null 2>&1 || fail "the display $DISPLAY does not answer"
 }
 
-# Waits until the window titled exactly $1 is mapped and prints its id.
+# Waits until the window titled exactly $1 is mapped and prints its id. A
+# search can fail when another window goes away meanwhile; it is tried again.
 window_id() {
-    local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
-        fail "no window '$1' appeared"
-    echo "$id"
+    local deadline=$((SECONDS + 30)) id
+    while :; do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "no window '$1' appeared"
+        sleep 0.1
+    done
 }
 
 # True while no visible window is titled exactly $1.
@@ -138,6 +146,9 @@ escape)
     end_by_escape
     ;;
 formulas)
+    # The Russian layout, so that xdotool finds the Cyrillic letters on real keys.
+    start_session
+    setxkbmap -layout ru
     start_program
     press_until alt+Cyrillic_o '! no_window "Использоавннае формулы"' ||
         fail "Alt+О showed no formulas box"
@@ -164,6 +175,48 @@ nodisplay)
     [ "$rc" = 1 ] || fail "without a display the status was $rc, not 1"
     [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "expected one line, got: $err"
     case "$err" in *display*) ;; *) fail "the line does not say what is wrong: $err" ;; esac
+    ;;
+latin-group)
+    # Russian users type with a Latin group active: the access keys still work
+    # by the key that carries the letter.
+    start_session
+    setxkbmap -layout us,ru
+    start_program
+    xdotool key --clearmodifiers alt+j
+    box=$(window_id "Использоавннае формулы")
+    xdotool windowactivate --sync "$box"
+    xdotool key --clearmodifiers Escape
+    wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
+    xdotool windowactivate --sync "$main"
+    xdotool key --clearmodifiers alt+s
+    wait_exit "$program" 5
+    [ "$rc" = 0 ] || fail "Alt+S (Ы) ended the program with status $rc"
+    ;;
+placement-*)
+    # The whole window, frame included, on the screen at every scale; where it
+    # fits, the client area exactly where the description puts it.
+    size=${scenario#placement-}
+    SCREEN=${size}x24 start_session
+    for scale in 1 1.25 1.5 1.75 2; do
+        start_program env QT_SCALE_FACTOR=$scale "$bin"
+        read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+        IFS='x+' read -r w h x y <<<"$(client_area)"
+        IFS=x read -r sw sh <<<"$size"
+        [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
+            [ "$((x + w + right))" -le "$sw" ] && [ "$((y + h + bottom))" -le "$sh" ] ||
+            fail "at scale $scale on $size the window is at $(client_area) with frame $left,$right,$top,$bottom"
+        if [ "$size" = 1024x768 ] && [ "$scale" = 1 ]; then
+            [ "$(client_area)" = "257x193+255+208" ] || fail "at scale 1 the window is at $(client_area)"
+        fi
+        end_by_escape
+    done
+    ;;
+theme-*)
+    # The window's keys under a platform theme that gives Enter to the focused
+    # check box or option button: the QTest cases on a real X display.
+    start_session
+    QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=${scenario#theme-} "$tests_bin" \
+        themeIsActive enterKey escapeFromAnywhere || fail "keys under the ${scenario#theme-} theme"
     ;;
 cmdline)
     # Each of these, were it handed to Qt, would load a plugin from the planted

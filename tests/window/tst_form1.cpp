@@ -12,7 +12,10 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QToolTip>
+
+#include <cmath>
 
 class TestForm1 : public UiFixture
 {
@@ -31,6 +34,7 @@ private slots:
     void focusOrder();
     void enterKey_data();
     void enterKey();
+    void themeIsActive();
     void escapeFromAnywhere_data();
     void escapeFromAnywhere();
     void accessKeys();
@@ -40,7 +44,11 @@ private slots:
     void boxKeepsItsLineWhenRepainted();
     void resizingMovesNothing();
     void optionButtonsUnderKeys();
+    void sliderShowsItsValue_data();
     void sliderShowsItsValue();
+    void focusShownOnlyOnFocused();
+    void legibleAnswer_data();
+    void legibleAnswer();
     void copyAnswer_data();
     void copyAnswer();
     void captionsFit();
@@ -208,6 +216,7 @@ void TestForm1::enterKey_data()
     QTest::newRow("result box") << "Picture1" << int(Qt::Key_Return) << "calculate";
     QTest::newRow("slider") << "Slider2" << int(Qt::Key_Return) << "calculate";
     QTest::newRow("option button") << "Option1" << int(Qt::Key_Return) << "calculate";
+    QTest::newRow("selected option button") << "Option2" << int(Qt::Key_Return) << "area";
     QTest::newRow("Calculate button") << "Command1" << int(Qt::Key_Return) << "calculate";
     QTest::newRow("Formulas button") << "Command2" << int(Qt::Key_Return) << "formulas";
     QTest::newRow("Exit button") << "Command3" << int(Qt::Key_Return) << "exit";
@@ -220,6 +229,9 @@ void TestForm1::enterKey()
     QFETCH(QString, runs);
 
     auto* target = Control<QWidget>(focus.toLatin1());
+    if (runs == QLatin1String("area")) {
+        Control<QRadioButton>(focus.toLatin1())->click();
+    }
     target->setFocus();
     QCOMPARE(FocusName(), focus);
     bool formulas = false;
@@ -235,9 +247,30 @@ void TestForm1::enterKey()
         QVERIFY(ModalHandled());
     }
     // Calculate at start writes one empty line: no measure is selected.
-    QCOMPARE(Box(), runs == QLatin1String("calculate") ? QStringList{QString()} : QStringList{});
+    const QStringList lines = runs == QLatin1String("calculate") ? QStringList{QString()}
+                              : runs == QLatin1String("area")    ? QStringList{" 0 "}
+                                                                 : QStringList{};
+    QCOMPARE(Box(), lines);
     QCOMPARE(formulas, runs == QLatin1String("formulas"));
     QCOMPARE(ends, runs == QLatin1String("exit") ? 1 : 0);
+    // Enter neither ticks the check box nor moves the selection.
+    QCOMPARE(Control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
+    QCOMPARE(Control<QRadioButton>("Option2")->isChecked(), runs == QLatin1String("area"));
+}
+
+void TestForm1::themeIsActive()
+{
+    // Under a platform theme that lets Enter press the focused button, a stock
+    // check box takes Enter: this shows the theme is in force for the key
+    // cases that run with it.
+    if (qgetenv("QT_QPA_PLATFORMTHEME") != "gtk3") {
+        QSKIP("only the gtk3 theme is known to give Enter to the focused button");
+    }
+    QCheckBox stock(QStringLiteral("stock"), form.get());
+    stock.show();
+    stock.setFocus();
+    QTest::keyClick(&stock, Qt::Key_Return);
+    QVERIFY(stock.isChecked());
 }
 
 void TestForm1::escapeFromAnywhere_data()
@@ -381,13 +414,13 @@ void TestForm1::inputsLeaveTheBoxAlone()
 void TestForm1::boxKeepsItsLineWhenRepainted()
 {
     auto* box = Control<runtime::PictureBox>("Picture1");
-    const QColor highlight = box->palette().color(QPalette::Highlight);
+    const QColor highlight = box->inkColor();
     auto inkInBox = [&] {
         const QImage image = box->grab().toImage();
         int ink = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                ink += image.pixelColor(x, y) == highlight;
+                ink += image.pixel(x, y) == highlight.rgb();
             }
         }
         return ink;
@@ -450,14 +483,168 @@ void TestForm1::optionButtonsUnderKeys()
     QVERIFY(Box().isEmpty());
 }
 
+void TestForm1::sliderShowsItsValue_data()
+{
+    QTest::addColumn<bool>("drag");
+    QTest::newRow("keys") << false;
+    QTest::newRow("drag") << true;
+}
+
+// The tip shows the value above the slider, clear of its thumb and groove.
 void TestForm1::sliderShowsItsValue()
 {
-    auto* slider = Control<QSlider>("Slider2");
-    slider->setFocus();
-    QTest::keyClick(slider, Qt::Key_PageUp);
+    QFETCH(bool, drag);
+    auto* slider = Control<runtime::SliderControl>("Slider2");
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = Qt::Horizontal;
+    option.maximum = slider->maximum();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_All;
+    auto part = [&](QStyle::SubControl control) {
+        option.sliderPosition = option.sliderValue = slider->value();
+        // What shows of it: the style may reach past the slider's edges.
+        const QRect r = slider->style()
+                            ->subControlRect(QStyle::CC_Slider, &option, control, slider)
+                            .intersected(slider->rect());
+        return QRect(slider->mapToGlobal(r.topLeft()), r.size());
+    };
+    if (drag) {
+        const QPoint thumb = slider->mapFromGlobal(part(QStyle::SC_SliderHandle).center());
+        QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
+        QMouseEvent move(QEvent::MouseMove, thumb + QPoint(25, 0), slider->mapToGlobal(thumb),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+    } else {
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_PageUp);
+    }
     QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), QStringLiteral("5"));
+    QCOMPARE(QToolTip::text(), QString::number(slider->value()));
+    QVERIFY(slider->value() > 0);
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        tip = w->objectName() == QLatin1String("qtooltip_label") && w->isVisible() ? w : tip;
+    }
+    QVERIFY(tip);
+    const QRect tipRect = tip->frameGeometry();
+    QVERIFY2(!tipRect.intersects(part(QStyle::SC_SliderHandle)), "the tip covers the thumb");
+    QVERIFY2(!tipRect.intersects(part(QStyle::SC_SliderGroove)), "the tip covers the groove");
+    QVERIFY(tipRect.bottom() < slider->mapToGlobal(QPoint(0, 0)).y());
+    if (drag) {
+        QTest::mouseRelease(slider, Qt::LeftButton);
+    }
     QVERIFY(Box().isEmpty());
+}
+
+// Whether the slider's tick marks are drawn in the focus colour.
+static bool TicksLookFocused(QSlider* slider)
+{
+    const QImage image = slider->grab().toImage();
+    const QColor focus = slider->palette().color(QPalette::Highlight);
+    for (int y = image.height() - 4; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            // Near the highlight's hue and clearly coloured, as no grey is.
+            if (c.hsvSaturation() > 80 && std::abs(c.hsvHue() - focus.hsvHue()) < 20) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void TestForm1::focusShownOnlyOnFocused()
+{
+    QStringList wrong;
+    auto check = [&](const QString& step) {
+        for (const char* name : {"Slider1", "Slider2", "Slider3"}) {
+            if (TicksLookFocused(Control<QSlider>(name))) {
+                wrong << step + ": " + name + "'s ticks in the focus colour";
+            }
+        }
+    };
+    check("start");
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        check("Tab to " + FocusName());
+    }
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        check("Shift+Tab to " + FocusName());
+    }
+    for (const char* name : {"Slider3", "Slider1", "Slider2"}) {
+        QTest::mouseClick(Control<QSlider>(name), Qt::LeftButton);
+        check(QStringLiteral("click on ") + name);
+    }
+    Control<QCheckBox>("Check1")->setFocus();
+    form->resize(400, 300);
+    QTest::qWait(20);
+    check("resize");
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
+}
+
+// The WCAG 2 contrast ratio, worked out here on its own.
+static double Contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        double sum = 0;
+        const double weights[] = {0.2126, 0.7152, 0.0722};
+        const double channels[] = {c.redF(), c.greenF(), c.blueF()};
+        for (int i = 0; i < 3; ++i) {
+            const double v = channels[i];
+            sum += weights[i] * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+void TestForm1::legibleAnswer_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("highlight");
+    QTest::newRow("Fusion light") << QColor("#efefef") << QColor("#308cc6");
+    QTest::newRow("GNOME dark") << QColor("#323232") << QColor("#308cc6");
+    QTest::newRow("Adwaita dark") << QColor("#353535") << QColor("#15539e");
+    QTest::newRow("high contrast inverse") << QColor("#000000") << QColor("#1c1c1c");
+    QTest::newRow("high contrast") << QColor("#ffffff") << QColor("#ffff00");
+}
+
+// The answer stands out from the box at 4.5:1 or more in the highlight's hue,
+// also when the palette changes while it shows.
+void TestForm1::legibleAnswer()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, highlight);
+    auto* box = Control<runtime::PictureBox>("Picture1");
+    for (const char* name : {"Slider1", "Slider2", "Slider3"}) {
+        Control<QSlider>(name)->setValue(50);
+    }
+    Control<QRadioButton>("Option1")->click();
+    Control<QPushButton>("Command1")->click();
+
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Highlight, highlight);
+    form->setPalette(palette);
+
+    const QColor ink = box->inkColor();
+    QVERIFY2(Contrast(ink, window) >= 4.5, qPrintable(ink.name() + " on " + window.name()));
+    if (highlight.hslSaturation() > 0) {
+        QVERIFY(std::abs(ink.hslHue() - highlight.hslHue()) <= 2);
+    }
+    const QImage image = box->grab().toImage();
+    bool painted = false;
+    for (int y = 0; y < image.height() && !painted; ++y) {
+        for (int x = 0; x < image.width() && !painted; ++x) {
+            painted = image.pixel(x, y) == ink.rgb();
+        }
+    }
+    QVERIFY2(painted, "the line is not painted in the legible colour");
 }
 
 void TestForm1::copyAnswer_data()
