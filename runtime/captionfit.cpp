@@ -31,8 +31,8 @@ bool CaptionFits(const QWidget& control, const QStringList& lines)
 {
     const QFontMetrics metrics = control.fontMetrics();
     if (auto* option = qobject_cast<const OptionButtonControl*>(&control)) {
-        const QStringList shown = option->captionLines();
-        const QRect room = option->captionRect();
+        const QStringList shown = option->CaptionLines();
+        const QRect room = option->CaptionRect();
         return shown.size() <= 2 && shown.size() * metrics.height() <= room.height() &&
                std::all_of(shown.cbegin(), shown.cend(), [&](const QString& line) {
                    return metrics.horizontalAdvance(line) <= room.width();

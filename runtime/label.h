@@ -18,7 +18,7 @@ class Label : public QLabel
 public:
     explicit Label(const QString& caption, QWidget* parent = nullptr);
 
-    QString caption() const { return m_caption; }
+    QString Caption() const { return m_caption; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

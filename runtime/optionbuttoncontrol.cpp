@@ -17,7 +17,7 @@ bool OptionButtonControl::Value() const
     return isChecked();
 }
 
-QRect OptionButtonControl::captionRect() const
+QRect OptionButtonControl::CaptionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -28,13 +28,13 @@ QRect OptionButtonControl::captionRect() const
     return caption;
 }
 
-QStringList OptionButtonControl::captionLines() const
+QStringList OptionButtonControl::CaptionLines() const
 {
     QTextLayout layout(text(), font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
-    const int width = captionRect().width();
+    const int width = CaptionRect().width();
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -57,8 +57,8 @@ void OptionButtonControl::paintEvent(QPaintEvent*)
 
     // Lines follow each other at the font's height, without extra leading, so
     // two of them fit the button's 25 pixels as they do on the platform.
-    const QRect caption = captionRect();
-    const QStringList lines = captionLines();
+    const QRect caption = CaptionRect();
+    const QStringList lines = CaptionLines();
     const int lineHeight = fontMetrics().height();
     QRect line(caption.left(), caption.top() + (caption.height() - lineHeight * lines.size()) / 2,
                caption.width(), lineHeight);

@@ -23,8 +23,8 @@ public:
 
     // Where the caption goes, in the button's coordinates, and the lines it
     // takes there, each as high as the font.
-    QRect captionRect() const;
-    QStringList captionLines() const;
+    QRect CaptionRect() const;
+    QStringList CaptionLines() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -49,39 +49,39 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 void PictureBox::Clear()
 {
     m_lines.clear();
-    linesChanged();
+    LinesChanged();
 }
 
 void PictureBox::WriteLine(std::string_view text)
 {
     m_lines.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    linesChanged();
+    LinesChanged();
 }
 
-QString PictureBox::copyText() const
+QString PictureBox::CopyText() const
 {
     return m_lines.join(QLatin1Char('\n')).trimmed();
 }
 
-void PictureBox::copy() const
+void PictureBox::Copy() const
 {
-    if (!copyText().isEmpty()) {
-        QGuiApplication::clipboard()->setText(copyText());
+    if (!CopyText().isEmpty()) {
+        QGuiApplication::clipboard()->setText(CopyText());
     }
 }
 
-void PictureBox::linesChanged()
+void PictureBox::LinesChanged()
 {
     update();
     // A command clears the box and writes its line in one go: the screen
     // reader hears about it once, when the command is done.
     if (!m_announcePending) {
         m_announcePending = true;
-        QTimer::singleShot(0, this, &PictureBox::announce);
+        QTimer::singleShot(0, this, &PictureBox::Announce);
     }
 }
 
-void PictureBox::announce()
+void PictureBox::Announce()
 {
     m_announcePending = false;
     const QString shown = m_lines.join(QLatin1Char('\n'));
@@ -92,7 +92,7 @@ void PictureBox::announce()
     m_announced = shown;
 }
 
-QColor PictureBox::inkColor() const
+QColor PictureBox::InkColor() const
 {
     const QColor highlight = palette().color(QPalette::Highlight).toHsl();
     const QColor background = palette().color(backgroundRole());
@@ -116,14 +116,14 @@ QColor PictureBox::inkColor() const
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        copy();
+        Copy();
         return;
     }
     // The menu keys, which Qt leaves to the platform and X11 does not turn
     // into a context menu; the menu then opens at the box.
     if (event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
-        showMenu(mapToGlobal(contentsRect().center()));
+        ShowMenu(mapToGlobal(contentsRect().center()));
         return;
     }
     QFrame::keyPressEvent(event);
@@ -131,16 +131,16 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
 
 void PictureBox::contextMenuEvent(QContextMenuEvent* event)
 {
-    showMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+    ShowMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
                                                          : mapToGlobal(contentsRect().center()));
 }
 
-void PictureBox::showMenu(const QPoint& at)
+void PictureBox::ShowMenu(const QPoint& at)
 {
     QMenu menu(this);
-    QAction* copyAction = menu.addAction(QStringLiteral("Копировать"), this, &PictureBox::copy);
+    QAction* copyAction = menu.addAction(QStringLiteral("Копировать"), this, &PictureBox::Copy);
     copyAction->setShortcut(QKeySequence::Copy);
-    copyAction->setEnabled(!copyText().isEmpty());
+    copyAction->setEnabled(!CopyText().isEmpty());
     menu.exec(at);
 }
 
@@ -151,7 +151,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.setClipRect(area);
-    painter.setPen(inkColor());
+    painter.setPen(InkColor());
     const int lineHeight = fontMetrics().height();
     int top = area.top();
     for (const QString& line : m_lines) {

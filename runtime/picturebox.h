@@ -26,16 +26,16 @@ public:
     void WriteLine(std::string_view text) override;
 
     // What the box shows, one line after another.
-    QStringList lines() const { return m_lines; }
+    QStringList Lines() const { return m_lines; }
 
     // The colour the lines are written in: the hue of the palette's highlight,
     // made lighter or darker until it stands out from the box's background by
     // a contrast ratio of at least 4.5:1.
-    QColor inkColor() const;
+    QColor InkColor() const;
 
     // What a copy puts on the clipboard: the lines without the blanks around them.
-    QString copyText() const;
-    void copy() const;
+    QString CopyText() const;
+    void Copy() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,9 +43,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void linesChanged();
-    void announce();
-    void showMenu(const QPoint& at);
+    void LinesChanged();
+    void Announce();
+    void ShowMenu(const QPoint& at);
 
     QStringList m_lines;
     // What a screen reader was last told, and whether a change waits to be told.

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <array>
 #include <utility>
 
 namespace runtime {
@@ -33,47 +32,6 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-struct ButtonSet
-{
-    std::array<std::pair<QMessageBox::StandardButton, MsgBoxAnswer>, 3> buttons;
-    int count;
-};
-
-ButtonSet Buttons(int style)
-{
-    using B = QMessageBox;
-    switch (style & 7) {
-    case OkCancel:
-        return {{{{B::Ok, AnswerOk}, {B::Cancel, AnswerCancel}}}, 2};
-    case AbortRetryIgnore:
-        return {{{{B::Abort, AnswerAbort}, {B::Retry, AnswerRetry}, {B::Ignore, AnswerIgnore}}}, 3};
-    case YesNoCancel:
-        return {{{{B::Yes, AnswerYes}, {B::No, AnswerNo}, {B::Cancel, AnswerCancel}}}, 3};
-    case YesNo:
-        return {{{{B::Yes, AnswerYes}, {B::No, AnswerNo}}}, 2};
-    case RetryCancel:
-        return {{{{B::Retry, AnswerRetry}, {B::Cancel, AnswerCancel}}}, 2};
-    default:
-        return {{{{B::Ok, AnswerOk}}}, 1};
-    }
-}
-
-QMessageBox::Icon Icon(int style)
-{
-    switch (style & 0x70) {
-    case Critical:
-        return QMessageBox::Critical;
-    case Question:
-        return QMessageBox::Question;
-    case Exclamation:
-        return QMessageBox::Warning;
-    case Information:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
-
 } // namespace
 
 int MsgBox(QWidget* owner, std::string_view prompt, int style, std::string_view title)
@@ -81,20 +39,20 @@ int MsgBox(QWidget* owner, std::string_view prompt, int style, std::string_view 
     QString text = FromUtf8(prompt);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 
-    QMessageBox box(Icon(style), FromUtf8(title), text, QMessageBox::NoButton, owner);
+    const auto icon = (style & Information) ? QMessageBox::Information : QMessageBox::NoIcon;
+    QMessageBox box(icon, FromUtf8(title), text, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
     if (owner) {
         box.setFont(owner->font());
     }
-    // Lines start at the left, so that leading blanks indent as they were written.
+    // Lines start at the left, so that leading blanks indent as they were
+    // written. Qt offers no way to say so but through its label's name.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setWordWrap(false);
     }
-    const ButtonSet set = Buttons(style);
-    for (int i = 0; i < set.count; ++i) {
-        box.addButton(set.buttons[i].first)->setIcon(QIcon());
-    }
+    box.addButton(QMessageBox::Ok)->setIcon(QIcon());
+    box.setDefaultButton(QMessageBox::Ok);
     // Wide enough for the whole title, which the window manager would cut short.
     // Its title font is not ours to know: title bars use a larger bold one.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -106,21 +64,12 @@ int MsgBox(QWidget* owner, std::string_view prompt, int style, std::string_view 
                                       QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
-    const int defaultIndex = std::min((style >> 8) & 3, set.count - 1);
-    box.setDefaultButton(set.buttons[defaultIndex].first);
     box.exec();
     // Back to the window the box was over, also where no window manager does it.
     if (owner) {
         owner->activateWindow();
     }
-
-    const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
-    for (int i = 0; i < set.count; ++i) {
-        if (clicked == set.buttons[i].first) {
-            return set.buttons[i].second;
-        }
-    }
-    return set.count == 1 ? set.buttons[0].second : AnswerCancel;
+    return AnswerOk;
 }
 
 void End()

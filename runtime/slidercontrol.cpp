@@ -71,7 +71,7 @@ void SliderControl::paintEvent(QPaintEvent*)
     painter.drawComplexControl(QStyle::CC_Slider, option);
 }
 
-QPoint SliderControl::valueTipBottomCentre() const
+QPoint SliderControl::ValueTipBottomCentre() const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
@@ -82,7 +82,7 @@ QPoint SliderControl::valueTipBottomCentre() const
 
 void SliderControl::ShowValueTip()
 {
-    const QPoint bottomCentre = valueTipBottomCentre();
+    const QPoint bottomCentre = ValueTipBottomCentre();
     QToolTip::showText(bottomCentre, QString::number(value()), this);
     // Qt puts a tip below and beside the pointer, where it would cover the
     // thumb; it goes above the slider instead, clear of the thumb and groove.

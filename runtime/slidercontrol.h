@@ -23,7 +23,7 @@ public:
 
     // Where the value tip stands, in global coordinates: above the slider,
     // centred on the thumb.
-    QPoint valueTipBottomCentre() const;
+    QPoint ValueTipBottomCentre() const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

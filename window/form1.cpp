@@ -38,6 +38,11 @@ QString Text(const char* text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
+// How long the window waits for its frame: a tenth of a second at a time, for
+// two seconds at most.
+constexpr int kFramePollMs = 100;
+constexpr int kFramePolls = 20;
+
 bool IsEnter(const QKeyEvent& event)
 {
     return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
@@ -61,6 +66,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 
     CreateControls();
     FitFonts();
+    m_frameWatch.setInterval(kFramePollMs);
+    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
+        KeepOnScreen();
+        if (m_placedWithFrame || ++m_framePolls == kFramePolls) {
+            m_frameWatch.stop();
+        }
+    });
     SetTabOrder();
     ConnectCommands();
     Check1->setFocus();
@@ -192,7 +204,7 @@ void Form1::SetTabOrder()
 void Form1::ConnectCommands()
 {
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, [this] { calc::CalculateCommand(controls()); });
+    connect(Command1, &QPushButton::clicked, this, [this] { calc::CalculateCommand(Controls()); });
     connect(Find<QPushButton>("Command2"), &QPushButton::clicked, this,
             [this] { FormulasCommand(this); });
     connect(Command3, &QPushButton::clicked, this, [] { ExitCommand(); });
@@ -226,12 +238,12 @@ void Form1::FitFonts()
 
 bool Form1::event(QEvent* event)
 {
-    // Once when shown, and once more when the window manager has framed the
-    // window and so its frame's size is known.
-    if (event->type() == QEvent::Show ||
-        (!m_placedWithFrame &&
-         (event->type() == QEvent::WindowActivate || event->type() == QEvent::Move))) {
+    // Once when shown, and again when the window manager has framed the
+    // window, which it does in its own time: only then is the frame's size known.
+    if (event->type() == QEvent::Show) {
         KeepOnScreen();
+        m_framePolls = 0;
+        m_frameWatch.start();
     }
     return QWidget::event(event);
 }
@@ -305,7 +317,7 @@ bool Form1::HandleKey(QKeyEvent* event, QWidget* receiver)
     return false;
 }
 
-runtime::FormControls Form1::controls()
+runtime::FormControls Form1::Controls()
 {
     return {*Slider1, *Slider2, *Slider3, *Option1, *Option2, *Check1, *Picture1};
 }

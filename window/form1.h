@@ -5,7 +5,7 @@
 // The main window. Form1 builds its controls from the table in
 // formdescription.h and routes the three buttons to their commands:
 //
-//   Command1 (click, Enter, Alt+И) -> calc::CalculateCommand(controls())
+//   Command1 (click, Enter, Alt+И) -> calc::CalculateCommand(Controls())
 //   Command2 (click, Alt+О)        -> FormulasCommand(this window)
 //   Command3 (click, Esc, Alt+Ы)   -> ExitCommand()
 //
@@ -13,6 +13,7 @@
 
 #include "runtime/controls.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QPushButton;
@@ -50,7 +51,7 @@ private:
     void KeepOnScreen();
     bool HandleKey(QKeyEvent* event, QWidget* receiver);
     // What the Calculate command reads and writes, borrowed for one call.
-    runtime::FormControls controls();
+    runtime::FormControls Controls();
 
     // The controls the commands and keys need; the window owns them all.
     runtime::OptionButtonControl* Option1 = nullptr;
@@ -63,8 +64,11 @@ private:
     runtime::SliderControl* Slider2 = nullptr;
     runtime::SliderControl* Slider3 = nullptr;
 
-    // Whether the frame's size was known when the window was last kept on the screen.
+    // Whether the frame's size was known when the window was last kept on the
+    // screen, and the watch that waits for it after the window is shown.
     bool m_placedWithFrame = false;
+    QTimer m_frameWatch;
+    int m_framePolls = 0;
 };
 
 } // namespace window

@@ -7,6 +7,8 @@ namespace window {
 using K = ControlKind;
 
 // In the order of the window's description, which is also the stacking order.
+// "цыфр" (Check1's tooltip) and "длинну" (Label1) are spelt as the program has
+// always spelt them.
 const std::array<ControlDescription, 16> kForm1Controls = {{
     {"Option1", K::OptionButton, "Вычислить периметр треугольника", 0, 1320, 1935, 375, 6,
      "Вычислить периметр треугольника"},

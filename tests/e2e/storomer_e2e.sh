@@ -197,13 +197,17 @@ placement-*)
     # fits, the client area exactly where the description puts it.
     size=${scenario#placement-}
     SCREEN=${size}x24 start_session
-    for scale in 1 1.25 1.5 1.75 2; do
-        start_program env QT_SCALE_FACTOR=$scale "$bin"
+    IFS=x read -r sw sh <<<"$size"
+    on_screen() {
         read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
         IFS='x+' read -r w h x y <<<"$(client_area)"
-        IFS=x read -r sw sh <<<"$size"
-        [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
-            [ "$((x + w + right))" -le "$sw" ] && [ "$((y + h + bottom))" -le "$sh" ] ||
+        [ -n "$bottom" ] && [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
+            [ "$((x + w + right))" -le "$sw" ] && [ "$((y + h + bottom))" -le "$sh" ]
+    }
+    for scale in 1 1.25 1.5 1.75 2; do
+        start_program env QT_SCALE_FACTOR=$scale "$bin"
+        # The window moves once the window manager has framed it.
+        wait_for 5 on_screen ||
             fail "at scale $scale on $size the window is at $(client_area) with frame $left,$right,$top,$bottom"
         if [ "$size" = 1024x768 ] && [ "$scale" = 1 ]; then
             [ "$(client_area)" = "257x193+255+208" ] || fail "at scale 1 the window is at $(client_area)"

@@ -63,11 +63,11 @@ void TestControls::pictureBoxLines()
     runtime::PictureBox box;
     box.WriteLine("first");
     box.WriteLine("второй");
-    QCOMPARE(box.lines(), QStringList({"first", "второй"}));
+    QCOMPARE(box.Lines(), QStringList({"first", "второй"}));
     box.Clear();
-    QVERIFY(box.lines().isEmpty());
+    QVERIFY(box.Lines().isEmpty());
     box.WriteLine(" 12 ");
-    QCOMPARE(box.lines(), QStringList({" 12 "}));
+    QCOMPARE(box.Lines(), QStringList({" 12 "}));
 }
 
 QTEST_MAIN(TestControls)

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,7 +43,7 @@ QStringList TestCommands::State()
     state << QString::number(Control<QRadioButton>("Option1")->isChecked())
           << QString::number(Control<QRadioButton>("Option2")->isChecked())
           << QString::number(Control<QCheckBox>("Check1")->checkState())
-          << Control<runtime::PictureBox>("Picture1")->lines();
+          << Control<runtime::PictureBox>("Picture1")->Lines();
     return state;
 }
 
@@ -92,6 +93,7 @@ void TestCommands::formulasBox()
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
         bool modal = false;
         QString labelAlignment;
+        bool titleWide = false;
         ExpectModal([&](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
@@ -101,6 +103,19 @@ void TestCommands::formulasBox()
             }
             defaultButton = box->standardButton(box->defaultButton());
             modal = box->isModal();
+            // What the box reaches into Qt for: its label by name, and a grid
+            // layout to widen for the title. A Qt that renames either fails here.
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            labelAlignment = label && label->alignment() == (Qt::AlignLeft | Qt::AlignVCenter) &&
+                                     !label->wordWrap()
+                                 ? QStringLiteral("left, unwrapped")
+                                 : QStringLiteral("not found or not as set");
+            QFont titleFont = box->font();
+            titleFont.setBold(true);
+            titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+            titleWide =
+                qobject_cast<QGridLayout*>(box->layout()) &&
+                box->width() > QFontMetrics(titleFont).horizontalAdvance(box->windowTitle());
             if (close == QLatin1String("Esc")) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else if (close == QLatin1String("Enter")) {
@@ -132,6 +147,8 @@ void TestCommands::formulasBox()
         QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
         QCOMPARE(defaultButton, QMessageBox::Ok);
         QVERIFY(modal);
+        QCOMPARE(labelAlignment, QStringLiteral("left, unwrapped"));
+        QVERIFY(titleWide);
         QCOMPARE(State(), before);
         QCOMPARE(ends, 0);
         // The button that opened the box keeps the focus, as a click or an
@@ -155,37 +172,27 @@ void TestCommands::exitWhileAResultShows()
 {
     Control<QRadioButton>("Option1")->click();
     Control<QPushButton>("Command1")->click();
-    QCOMPARE(Control<runtime::PictureBox>("Picture1")->lines(), QStringList{" 0 "});
+    QCOMPARE(Control<runtime::PictureBox>("Picture1")->Lines(), QStringList{" 0 "});
     QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
     QCOMPARE(ends, 1);
 }
 
 void TestCommands::messageBoxAnswers_data()
 {
-    QTest::addColumn<int>("style");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("answer");
-    using namespace runtime;
-    QTest::newRow("OK only, Enter") << int(OkOnly) << "Enter" << int(AnswerOk);
-    QTest::newRow("OK only, Esc") << int(OkOnly) << "Esc" << int(AnswerOk);
-    QTest::newRow("OK/Cancel, Enter") << int(OkCancel) << "Enter" << int(AnswerOk);
-    QTest::newRow("OK/Cancel, Esc") << int(OkCancel) << "Esc" << int(AnswerCancel);
-    QTest::newRow("Yes/No/Cancel, second default, Enter")
-        << int(YesNoCancel | DefaultButton2) << "Enter" << int(AnswerNo);
-    QTest::newRow("Retry/Cancel, Enter") << int(RetryCancel) << "Enter" << int(AnswerRetry);
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("Esc") << "Esc";
 }
 
 void TestCommands::messageBoxAnswers()
 {
-    QFETCH(int, style);
     QFETCH(QString, key);
-    QFETCH(int, answer);
     ExpectModal([&](QMessageBox* box) {
         QTest::keyClick(key == QLatin1String("Esc") ? static_cast<QWidget*>(box)
                                                     : QApplication::focusWidget(),
                         key == QLatin1String("Esc") ? Qt::Key_Escape : Qt::Key_Return);
     });
-    QCOMPARE(runtime::MsgBox(form.get(), "text", style, "title"), answer);
+    QCOMPARE(runtime::MsgBox(form.get(), "text", runtime::OkOnly, "title"), runtime::AnswerOk);
     QVERIFY(ModalHandled());
 }
 

@@ -56,7 +56,7 @@ private slots:
 private:
     void MoveSlider(QSlider* slider, int value);
     void AltKey(char16_t letter);
-    QStringList Box() { return Control<runtime::PictureBox>("Picture1")->lines(); }
+    QStringList Box() { return Control<runtime::PictureBox>("Picture1")->Lines(); }
 };
 
 void TestForm1::window()
@@ -130,7 +130,7 @@ void TestForm1::controls()
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         shown = button->text();
     } else if (auto* label = qobject_cast<runtime::Label*>(control)) {
-        shown = label->caption();
+        shown = label->Caption();
     }
     QCOMPARE(shown, caption);
     QCOMPARE(control->geometry(), geometry);
@@ -414,7 +414,7 @@ void TestForm1::inputsLeaveTheBoxAlone()
 void TestForm1::boxKeepsItsLineWhenRepainted()
 {
     auto* box = Control<runtime::PictureBox>("Picture1");
-    const QColor highlight = box->inkColor();
+    const QColor highlight = box->InkColor();
     auto inkInBox = [&] {
         const QImage image = box->grab().toImage();
         int ink = 0;
@@ -632,7 +632,7 @@ void TestForm1::legibleAnswer()
     palette.setColor(QPalette::Highlight, highlight);
     form->setPalette(palette);
 
-    const QColor ink = box->inkColor();
+    const QColor ink = box->InkColor();
     QVERIFY2(Contrast(ink, window) >= 4.5, qPrintable(ink.name() + " on " + window.name()));
     if (highlight.hslSaturation() > 0) {
         QVERIFY(std::abs(ink.hslHue() - highlight.hslHue()) <= 2);
@@ -738,8 +738,8 @@ void TestForm1::captionsFit()
         const QFontMetrics metrics = button->fontMetrics();
         if (auto* option = qobject_cast<runtime::OptionButtonControl*>(button)) {
             // Two lines, each word on the line it starts, all inside the button.
-            const QRect area = option->captionRect();
-            const QStringList lines = option->captionLines();
+            const QRect area = option->CaptionRect();
+            const QStringList lines = option->CaptionLines();
             const bool linesFit =
                 std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
                     return metrics.horizontalAdvance(line) <= area.width();
@@ -761,7 +761,7 @@ void TestForm1::captionsFit()
         }
     }
     for (auto* label : form->findChildren<runtime::Label*>()) {
-        const QString text = runtime::WithoutAccessKey(label->caption());
+        const QString text = runtime::WithoutAccessKey(label->Caption());
         const QFontMetrics metrics = label->fontMetrics();
         if (metrics.horizontalAdvance(text) > label->width() ||
             metrics.height() > label->height()) {

@@ -209,7 +209,7 @@ void TestRandomUse::randomUse()
             failure = QStringLiteral("action %1: Calculate changed the inputs").arg(i);
             break;
         }
-        const QStringList lines = picture->lines();
+        const QStringList lines = picture->Lines();
         const Expectation expected = Expected(after);
         const std::string shown =
             lines.size() == 1 ? lines.front().toStdString() : "<not one line>";
