@@ -13,11 +13,13 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberat
 # file is what CPack's dependency scan needs; dbus-x11 brings the bus autolaunch
 # that the program must not set off; devscripts has hardening-check; the AT-SPI
 # packages let a test read the window as a screen reader does; the platform
-# themes, DejaVu and setxkbmap give the desktops the window must work on.
+# themes, DejaVu and setxkbmap give the desktops the window must work on;
+# the start-up bench watches the X server through xcb-damage.
 test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-utils
     x11-xkb-utils python3 dbus dbus-x11 at-spi2-core python3-pyatspi
     qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme fonts-dejavu-core
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian devscripts)
+    libxcb-damage0-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
+    devscripts)
 
 install_missing() {
     local missing=()
