@@ -18,7 +18,8 @@ tests_bin=${3:-} # the theme scenarios: the QTest binary they run
 scratch=$(mktemp -d)
 chmod 700 "$scratch"
 export XDG_RUNTIME_DIR=$scratch
-unset QT_QPA_PLATFORM
+# Our own display only, never the desktop the tests were started from.
+unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 
 fail() {
     echo "FAIL: $*" >&2
@@ -118,7 +119,7 @@ start_session() {
 
 # Starts the program (or the command "$@" that execs it) and waits for its window.
 start_program() {
-    [ -n "${DISPLAY:-}" ] || start_session
+    [ -n "${DISPLAY:-}" ] || start_session # the scenario's own, where it started one
     if [ $# -eq 0 ]; then set -- "$bin"; fi
     "$@" 2>"$scratch/stderr" &
     program=$!
