@@ -108,7 +108,7 @@ private:
     QString Shown() const
     {
         if (auto* box = qobject_cast<PictureBox*>(widget())) {
-            return box->Lines().join(QLatin1Char('\n'));
+            return box->Text();
         }
         if (auto* label = qobject_cast<QLabel*>(widget())) {
             return label->text();

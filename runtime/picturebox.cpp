@@ -31,14 +31,15 @@ double RelativeLuminance(const QColor& color)
            0.0722 * linear(color.blueF());
 }
 
-} // namespace
-
+// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white).
 double ContrastRatio(const QColor& a, const QColor& b)
 {
     const double la = RelativeLuminance(a);
     const double lb = RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
@@ -60,13 +61,13 @@ void PictureBox::WriteLine(std::string_view text)
 
 QString PictureBox::CopyText() const
 {
-    return m_lines.join(QLatin1Char('\n')).trimmed();
+    return Text().trimmed();
 }
 
 void PictureBox::Copy() const
 {
-    if (!CopyText().isEmpty()) {
-        QGuiApplication::clipboard()->setText(CopyText());
+    if (const QString text = CopyText(); !text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
     }
 }
 
@@ -84,7 +85,7 @@ void PictureBox::LinesChanged()
 void PictureBox::Announce()
 {
     m_announcePending = false;
-    const QString shown = m_lines.join(QLatin1Char('\n'));
+    const QString shown = Text();
     // Removed and inserted, even when the line is the same as before: each
     // Calculate is an answer to be heard.
     QAccessibleTextUpdateEvent event(this, 0, m_announced, shown);

@@ -25,8 +25,9 @@ public:
     void Clear() override;
     void WriteLine(std::string_view text) override;
 
-    // What the box shows, one line after another.
+    // What the box shows, one line after another, and as one text.
     QStringList Lines() const { return m_lines; }
+    QString Text() const { return m_lines.join(QLatin1Char('\n')); }
 
     // The colour the lines are written in: the hue of the palette's highlight,
     // made lighter or darker until it stands out from the box's background by
@@ -52,8 +53,5 @@ private:
     QString m_announced;
     bool m_announcePending = false;
 };
-
-// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white).
-double ContrastRatio(const QColor& a, const QColor& b);
 
 } // namespace runtime

@@ -21,15 +21,14 @@ public:
 
     std::int32_t Value() const override;
 
-    // Where the value tip stands, in global coordinates: above the slider,
-    // centred on the thumb.
-    QPoint ValueTipBottomCentre() const;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the value tip stands, in global coordinates: above the slider,
+    // centred on the thumb.
+    QPoint ValueTipBottomCentre() const;
     void ShowValueTip();
 };
 

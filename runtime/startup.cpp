@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -26,24 +28,43 @@ constexpr double kMaxScale = 8;
 constexpr double kStandardDpi = 96;
 constexpr int kValueShown = 40;
 
-void Drop(const char* name, const QByteArray& value)
+// A finite number from 0.5 to 8, written as nothing else.
+bool IsSaneScale(const QByteArray& text)
 {
-    std::fprintf(stderr, "storomer: %s=\"%s\" ignored: the scale must lie from 0.5 to 8.\n", name,
-                 Printable(std::string_view(value.constData(), value.size()), kValueShown).c_str());
-    qunsetenv(name);
+    double value = 0;
+    const char* end = text.constData() + text.size();
+    const auto [last, error] = std::from_chars(text.constData(), end, value);
+    return error == std::errc{} && last == end && std::isfinite(value) && value >= kMinScale &&
+           value <= kMaxScale;
 }
 
 // QT_SCREEN_SCALE_FACTORS: "2;1.5" or "HDMI-1=2;eDP-1=1.5".
 bool AreSaneScreenFactors(const QByteArray& value)
 {
-    for (const QByteArray& entry : value.split(';')) {
-        const QByteArray factor = entry.mid(entry.lastIndexOf('=') + 1);
-        if (!IsSaneScale(std::string_view(factor.constData(), factor.size()))) {
-            return false;
-        }
-    }
-    return true;
+    const QList<QByteArray> entries = value.split(';');
+    return std::all_of(entries.cbegin(), entries.cend(), [](const QByteArray& entry) {
+        return IsSaneScale(entry.mid(entry.lastIndexOf('=') + 1));
+    });
 }
+
+// QT_FONT_DPI: a whole number of dots per inch, 96 being scale 1.
+bool IsSaneDpi(const QByteArray& value)
+{
+    bool ok = false;
+    const int dpi = value.toInt(&ok);
+    return ok && dpi >= kMinScale * kStandardDpi && dpi <= kMaxScale * kStandardDpi;
+}
+
+struct ScalingVariable
+{
+    const char* name;
+    bool (*isSane)(const QByteArray&);
+};
+constexpr std::array<ScalingVariable, 3> kScalingVariables = {{
+    {"QT_SCALE_FACTOR", IsSaneScale},
+    {"QT_SCREEN_SCALE_FACTORS", AreSaneScreenFactors},
+    {"QT_FONT_DPI", IsSaneDpi},
+}};
 
 } // namespace
 
@@ -65,25 +86,17 @@ void GuardStandardStreams()
 
 void DropUnsafeScaling()
 {
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
-        const QByteArray value = qgetenv("QT_SCALE_FACTOR");
-        if (!IsSaneScale(std::string_view(value.constData(), value.size()))) {
-            Drop("QT_SCALE_FACTOR", value);
+    for (const ScalingVariable& variable : kScalingVariables) {
+        if (!qEnvironmentVariableIsSet(variable.name)) {
+            continue;
         }
-    }
-    if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) {
-        const QByteArray value = qgetenv("QT_SCREEN_SCALE_FACTORS");
-        if (!AreSaneScreenFactors(value)) {
-            Drop("QT_SCREEN_SCALE_FACTORS", value);
-        }
-    }
-    if (qEnvironmentVariableIsSet("QT_FONT_DPI")) {
-        // Qt reads it as a whole number of dots per inch: 96 is scale 1.
-        const QByteArray value = qgetenv("QT_FONT_DPI");
-        bool ok = false;
-        const int dpi = value.toInt(&ok);
-        if (!ok || dpi < kMinScale * kStandardDpi || dpi > kMaxScale * kStandardDpi) {
-            Drop("QT_FONT_DPI", value);
+        const QByteArray value = qgetenv(variable.name);
+        if (!variable.isSane(value)) {
+            std::fprintf(
+                stderr, "storomer: %s=\"%s\" ignored: the scale must lie from 0.5 to 8.\n",
+                variable.name,
+                Printable(std::string_view(value.constData(), value.size()), kValueShown).c_str());
+            qunsetenv(variable.name);
         }
     }
 }
@@ -95,21 +108,12 @@ void NoBusAutolaunch()
     }
     // The bus a session manager keeps at a fixed place is still found.
     const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString bus = runtimeDir + QStringLiteral("/bus");
-    if (!runtimeDir.isEmpty() && QFileInfo(bus).exists() && !QFileInfo(bus).isFile()) {
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus.toLocal8Bit());
+    const QFileInfo bus(runtimeDir + QStringLiteral("/bus"));
+    if (!runtimeDir.isEmpty() && bus.exists() && !bus.isFile()) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus.filePath().toLocal8Bit());
     } else {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
-}
-
-bool IsSaneScale(std::string_view text)
-{
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [last, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc{} && last == end && std::isfinite(value) && value >= kMinScale &&
-           value <= kMaxScale;
 }
 
 std::string Printable(std::string_view utf8, int limit)

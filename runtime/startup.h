@@ -25,9 +25,6 @@ void DropUnsafeScaling();
 // the bus library start one of its own that would outlive the program.
 void NoBusAutolaunch();
 
-// Whether text is a scale the program accepts: a finite number from 0.5 to 8.
-bool IsSaneScale(std::string_view text);
-
 // text with every control or invisible character written as \xNN or \uNNNN,
 // cut to at most limit characters, for a message on a terminal.
 std::string Printable(std::string_view utf8, int limit);

@@ -68,8 +68,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     FitFonts();
     m_frameWatch.setInterval(kFramePollMs);
     connect(&m_frameWatch, &QTimer::timeout, this, [this] {
-        KeepOnScreen();
-        if (m_placedWithFrame || ++m_framePolls == kFramePolls) {
+        if (KeepOnScreen() || ++m_framePolls == kFramePolls) {
             m_frameWatch.stop();
         }
     });
@@ -219,21 +218,21 @@ void Form1::FitFonts()
 {
     // With the preferred family every caption fits at the described size; with
     // another family the size comes down in half points until they all fit.
-    const QStringList widestLines = {Text(kResultWidestLines[0]), Text(kResultWidestLines[1])};
-    const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    auto allFit = [&](bool resultBox) {
-        return std::all_of(children.cbegin(), children.cend(), [&](const QWidget* control) {
-            return (control == Picture1) != resultBox ||
-                   runtime::CaptionFits(*control, widestLines);
-        });
-    };
-    for (QWidget* target : {static_cast<QWidget*>(this), static_cast<QWidget*>(Picture1)}) {
+    auto shrinkUntil = [](QWidget* target, const auto& fits) {
         QFont font = target->font();
-        while (!allFit(target == Picture1) && font.pointSizeF() > kSmallestFontPoints) {
+        while (!fits() && font.pointSizeF() > kSmallestFontPoints) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
             target->setFont(font);
         }
-    }
+    };
+    const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    shrinkUntil(this, [&] {
+        return std::all_of(children.cbegin(), children.cend(), [&](const QWidget* control) {
+            return control == Picture1 || runtime::CaptionFits(*control);
+        });
+    });
+    const QStringList widestLines = {Text(kResultWidestLines[0]), Text(kResultWidestLines[1])};
+    shrinkUntil(Picture1, [&] { return runtime::CaptionFits(*Picture1, widestLines); });
 }
 
 bool Form1::event(QEvent* event)
@@ -248,14 +247,14 @@ bool Form1::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void Form1::KeepOnScreen()
+bool Form1::KeepOnScreen()
 {
     QWindow* window = windowHandle();
     if (!window || !window->screen()) {
-        return;
+        return false;
     }
     QMargins frame = window->frameMargins();
-    m_placedWithFrame = !frame.isNull();
+    const bool framed = !frame.isNull();
     // At a fractional scale the frame, in whole logical pixels, may come out
     // a pixel short.
     const qreal ratio = window->devicePixelRatio();
@@ -274,6 +273,7 @@ void Form1::KeepOnScreen()
     if (!shift.isNull()) {
         setGeometry(geometry().translated(shift));
     }
+    return framed;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

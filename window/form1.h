@@ -48,7 +48,9 @@ private:
     void SetTabOrder();
     void ConnectCommands();
     void FitFonts();
-    void KeepOnScreen();
+    // Moves the window onto the screen where it is not; true once the window
+    // manager's frame was known and so counted.
+    bool KeepOnScreen();
     bool HandleKey(QKeyEvent* event, QWidget* receiver);
     // What the Calculate command reads and writes, borrowed for one call.
     runtime::FormControls Controls();
@@ -64,9 +66,7 @@ private:
     runtime::SliderControl* Slider2 = nullptr;
     runtime::SliderControl* Slider3 = nullptr;
 
-    // Whether the frame's size was known when the window was last kept on the
-    // screen, and the watch that waits for it after the window is shown.
-    bool m_placedWithFrame = false;
+    // Waits, after the window is shown, for the window manager's frame.
     QTimer m_frameWatch;
     int m_framePolls = 0;
 };
