@@ -11,23 +11,10 @@ class QWidget;
 
 namespace runtime {
 
-// Styles and answers of a message box, numbered as on the platform. The
-// program shows one box: the OK button alone, with the information icon.
-enum MsgBoxStyle : int
-{
-    OkOnly = 0,
-    Information = 64,
-};
-
-enum MsgBoxAnswer : int
-{
-    AnswerOk = 1,
-};
-
-// Shows a modal message box over owner with an OK button, and the information
-// icon where style asks for it; OK, Enter, Esc and the close box all answer OK.
-// A CR LF in prompt, UTF-8 like title, starts a new line.
-int MsgBox(QWidget* owner, std::string_view prompt, int style, std::string_view title);
+// Shows a modal information box with an OK button over owner; OK, Enter, Esc
+// and the close box all close it. A CR LF in prompt, UTF-8 like title, starts
+// a new line.
+void MsgBox(QWidget* owner, std::string_view prompt, std::string_view title);
 
 // Ends the program at once with status 0: its windows go away and no further
 // event is handled.

@@ -13,9 +13,7 @@ std::string FormulasMessage()
 
 void FormulasCommand(QWidget* owner)
 {
-    // The answer tells nothing here: OK is the only button.
-    runtime::MsgBox(owner, FormulasMessage(), runtime::OkOnly | runtime::Information,
-                    kFormulasTitle);
+    runtime::MsgBox(owner, FormulasMessage(), kFormulasTitle);
 }
 
 void ExitCommand()

@@ -3,25 +3,24 @@
 #include "window/form1.h"
 
 #include "calc/calculatecommand.h"
-#include "runtime/accessibility.h"
-#include "runtime/captionfit.h"
-#include "runtime/checkboxcontrol.h"
-#include "runtime/keys.h"
-#include "runtime/label.h"
-#include "runtime/optionbuttoncontrol.h"
-#include "runtime/picturebox.h"
-#include "runtime/slidercontrol.h"
+#include "runtime/widgets/accessibility.h"
+#include "runtime/widgets/captionfit.h"
+#include "runtime/widgets/checkboxcontrol.h"
+#include "runtime/widgets/label.h"
+#include "runtime/widgets/line.h"
+#include "runtime/widgets/optionbuttoncontrol.h"
+#include "runtime/widgets/picturebox.h"
+#include "runtime/widgets/slidercontrol.h"
 #include "window/commands.h"
+#include "window/firstplacement.h"
 #include "window/formdescription.h"
+#include "window/keyrouting.h"
+#include "window/repeatedtooltips.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace window {
@@ -38,22 +37,11 @@ QString Text(const char* text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-// How long the window waits for its frame: a tenth of a second at a time, for
-// two seconds at most.
-constexpr int kFramePollMs = 100;
-constexpr int kFramePolls = 20;
-
-bool IsEnter(const QKeyEvent& event)
-{
-    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
-           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
-    runtime::InstallAccessibility();
+    runtime::InstallAccessibility(staticMetaObject);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Text(kForm1Caption));
     QFont font;
@@ -66,12 +54,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 
     CreateControls();
     FitFonts();
-    m_frameWatch.setInterval(kFramePollMs);
-    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
-        if (KeepOnScreen() || ++m_framePolls == kFramePolls) {
-            m_frameWatch.stop();
-        }
-    });
+    new FirstPlacement(this);
     SetTabOrder();
     ConnectCommands();
     Check1->setFocus();
@@ -79,6 +62,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 
 void Form1::CreateControls()
 {
+    auto* repeated = new RepeatedToolTips(this);
     for (const ControlDescription& d : kForm1Controls) {
         QWidget* control = CreateControl(d);
         control->setObjectName(Text(d.name));
@@ -89,19 +73,19 @@ void Form1::CreateControls()
         } else {
             control->setGeometry(PixelRect(d));
         }
-        if (d.toolTip) {
-            control->setToolTip(Text(d.toolTip));
-        }
         // A screen reader names a control by its caption, or by its tooltip
-        // where it has none.
+        // where it has none, and hears the tooltip as its description where
+        // that says more.
         const QString spoken =
             d.caption ? runtime::WithoutAccessKey(Text(d.caption)) : Text(d.toolTip);
         if (!spoken.isEmpty()) {
             control->setAccessibleName(spoken);
         }
-        // Enter and the access keys are the window's, whatever the platform
-        // theme lets the focused control do with them.
-        control->installEventFilter(this);
+        if (d.toolTip && Text(d.toolTip) == spoken) {
+            repeated->Add(control, spoken);
+        } else if (d.toolTip) {
+            control->setToolTip(Text(d.toolTip));
+        }
     }
 
     // Option1 and Option2 are the window's only option buttons, so as
@@ -212,6 +196,17 @@ void Form1::ConnectCommands()
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancel->setContext(Qt::WindowShortcut);
     connect(cancel, &QShortcut::activated, Command3, &QPushButton::click);
+
+    // The answer is copied from anywhere: no other control has a selection.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, Picture1, &runtime::PictureBox::Copy);
+
+    auto* keys = new KeyRouting(this, Command1);
+    installEventFilter(keys);
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        control->installEventFilter(keys);
+    }
 }
 
 void Form1::FitFonts()
@@ -227,94 +222,12 @@ void Form1::FitFonts()
     };
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     shrinkUntil(this, [&] {
-        return std::all_of(children.cbegin(), children.cend(), [&](const QWidget* control) {
+        return std::all_of(children.cbegin(), children.cend(), [&](QWidget* control) {
             return control == Picture1 || runtime::CaptionFits(*control);
         });
     });
     const QStringList widestLines = {Text(kResultWidestLines[0]), Text(kResultWidestLines[1])};
     shrinkUntil(Picture1, [&] { return runtime::CaptionFits(*Picture1, widestLines); });
-}
-
-bool Form1::event(QEvent* event)
-{
-    // Once when shown, and again when the window manager has framed the
-    // window, which it does in its own time: only then is the frame's size known.
-    if (event->type() == QEvent::Show) {
-        KeepOnScreen();
-        m_framePolls = 0;
-        m_frameWatch.start();
-    }
-    return QWidget::event(event);
-}
-
-bool Form1::KeepOnScreen()
-{
-    QWindow* window = windowHandle();
-    if (!window || !window->screen()) {
-        return false;
-    }
-    QMargins frame = window->frameMargins();
-    const bool framed = !frame.isNull();
-    // At a fractional scale the frame, in whole logical pixels, may come out
-    // a pixel short.
-    const qreal ratio = window->devicePixelRatio();
-    if (ratio != std::floor(ratio)) {
-        frame += QMargins(1, 1, 1, 1);
-    }
-    // Moved, never resized: just far enough that the whole window, frame
-    // included, lies on the screen; the top left wins where nothing would do.
-    const QRect available = window->screen()->availableGeometry();
-    const QRect outer = geometry().marginsAdded(frame);
-    QPoint shift;
-    shift.rx() = std::min(0, available.right() - outer.right());
-    shift.rx() = std::max(shift.x(), available.left() - outer.left());
-    shift.ry() = std::min(0, available.bottom() - outer.bottom());
-    shift.ry() = std::max(shift.y(), available.top() - outer.top());
-    if (!shift.isNull()) {
-        setGeometry(geometry().translated(shift));
-    }
-    return framed;
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        return HandleKey(static_cast<QKeyEvent*>(event), qobject_cast<QWidget*>(watched));
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form1::keyPressEvent(QKeyEvent* event)
-{
-    if (!HandleKey(event, this)) {
-        QWidget::keyPressEvent(event);
-    }
-}
-
-bool Form1::HandleKey(QKeyEvent* event, QWidget* receiver)
-{
-    // Enter calculates from every control but a command button, which takes
-    // it for itself; some platform themes would let it press the focused
-    // check box or option button instead.
-    if (IsEnter(*event) && !qobject_cast<QPushButton*>(receiver)) {
-        Command1->click();
-        return true;
-    }
-    // Alt with the key that carries a button's access letter in the Russian
-    // layout, while another layout group is active.
-    if (event->modifiers() == Qt::AltModifier) {
-        const QChar letter = runtime::RussianLetterOfKey(*event);
-        if (!letter.isNull()) {
-            const QKeySequence wanted(Qt::ALT | letter.toUpper().unicode());
-            for (QPushButton* button : findChildren<QPushButton*>()) {
-                if (QKeySequence::mnemonic(button->text()) == wanted) {
-                    button->animateClick();
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
 }
 
 runtime::FormControls Form1::Controls()

@@ -9,11 +9,13 @@
 //   Command2 (click, Alt+О)        -> FormulasCommand(this window)
 //   Command3 (click, Esc, Alt+Ы)   -> ExitCommand()
 //
-// Nothing else in the window computes, formats or reacts to an input.
+// Enter and the access keys by physical key reach the buttons through
+// KeyRouting; FirstPlacement brings the window onto the screen once; Ctrl+C
+// copies the answer from anywhere. Nothing else in the window computes,
+// formats or reacts to an input.
 
 #include "runtime/controls.h"
 
-#include <QTimer>
 #include <QWidget>
 
 class QPushButton;
@@ -36,11 +38,6 @@ class Form1 : public QWidget
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void CreateControls();
     QWidget* CreateControl(const ControlDescription& description);
@@ -48,14 +45,10 @@ private:
     void SetTabOrder();
     void ConnectCommands();
     void FitFonts();
-    // Moves the window onto the screen where it is not; true once the window
-    // manager's frame was known and so counted.
-    bool KeepOnScreen();
-    bool HandleKey(QKeyEvent* event, QWidget* receiver);
     // What the Calculate command reads and writes, borrowed for one call.
     runtime::FormControls Controls();
 
-    // The controls the commands and keys need; the window owns them all.
+    // The controls the commands need; the window owns them all.
     runtime::OptionButtonControl* Option1 = nullptr;
     runtime::OptionButtonControl* Option2 = nullptr;
     QPushButton* Command1 = nullptr;
@@ -65,10 +58,6 @@ private:
     runtime::SliderControl* Slider1 = nullptr;
     runtime::SliderControl* Slider2 = nullptr;
     runtime::SliderControl* Slider3 = nullptr;
-
-    // Waits, after the window is shown, for the window manager's frame.
-    QTimer m_frameWatch;
-    int m_framePolls = 0;
 };
 
 } // namespace window

@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/startup.h"
 #include "storomer.xpm"
 #include "storomer_version.h"
 #include "window/form1.h"
+#include "window/startup.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -41,11 +42,16 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, co
             {type, text, context.file, context.line, context.function, context.category});
         return;
     }
-    // Qt's first complaint names the cause, such as the display it could not reach.
-    const QString cause = g_heldMessages.empty() ? text : g_heldMessages.front().text;
+    // Qt's first warning names the cause, such as the display it could not
+    // reach; debug lines (QT_DEBUG_PLUGINS) come before it and say nothing of it.
+    const auto warning =
+        std::find_if(g_heldMessages.cbegin(), g_heldMessages.cend(), [](const HeldMessage& m) {
+            return m.type != QtDebugMsg && m.type != QtInfoMsg;
+        });
+    const QString cause = warning == g_heldMessages.cend() ? text : warning->text;
     std::fprintf(stderr,
                  "storomer: cannot open a display (%s); the program needs a graphical session.\n",
-                 runtime::Printable(cause.simplified().toStdString(), kCauseShown).c_str());
+                 window::Printable(cause.simplified().toStdString(), kCauseShown).c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -54,9 +60,9 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 
 int main(int, char*[])
 {
-    runtime::GuardStandardStreams();
-    runtime::DropUnsafeScaling();
-    runtime::NoBusAutolaunch();
+    window::GuardStandardStreams();
+    window::DropUnsafeScaling();
+    window::NoBusAutolaunch();
 
     // Qt gets the program's name and nothing else of its command line: its
     // options could load plugins from anywhere, read any file as a style sheet

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
 #include "../calc/exactarea.h"
-#include "runtime/picturebox.h"
+#include "runtime/widgets/picturebox.h"
 #include "uifixture.h"
 
 #include <QCheckBox>
@@ -209,10 +209,8 @@ void TestRandomUse::randomUse()
             failure = QStringLiteral("action %1: Calculate changed the inputs").arg(i);
             break;
         }
-        const QStringList lines = picture->Lines();
         const Expectation expected = Expected(after);
-        const std::string shown =
-            lines.size() == 1 ? lines.front().toStdString() : "<not one line>";
+        const std::string shown = picture->text().toStdString();
         const bool right = expected.generalArea
                                ? shown.size() > 2 && shown.front() == ' ' && shown.back() == ' ' &&
                                      exact::IsFifteenDigitsOf(shown.substr(1, shown.size() - 2),

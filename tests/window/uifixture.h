@@ -33,7 +33,7 @@ protected:
     }
 
     // Waits until the box handler ran; false when no box came.
-    bool ModalHandled(int timeoutMs = 2000)
+    bool ModalHandled(int timeoutMs = 10000)
     {
         return QTest::qWaitFor([this] { return !m_modalHandler; }, timeoutMs);
     }

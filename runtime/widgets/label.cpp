@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/label.h"
+#include "runtime/widgets/label.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -22,11 +22,6 @@ void Label::paintEvent(QPaintEvent*)
     style()->drawItemText(&painter, contentsRect(),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
                           palette(), isEnabled(), m_caption, foregroundRole());
-}
-
-Line::Line(QWidget* parent) : QFrame(parent)
-{
-    setFrameStyle(QFrame::HLine | QFrame::Sunken);
 }
 
 QString WithoutAccessKey(const QString& caption)

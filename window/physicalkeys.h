@@ -4,9 +4,11 @@
 
 #include <QChar>
 
+#include <array>
+
 class QKeyEvent;
 
-namespace runtime {
+namespace window {
 
 // The letter the pressed key carries in the standard Russian layout, whatever
 // layout group is active: access keys such as Alt+И then work by the physical
@@ -14,4 +16,9 @@ namespace runtime {
 // no Russian letter or the platform does not tell which key it was.
 QChar RussianLetterOfKey(const QKeyEvent& event);
 
-} // namespace runtime
+// The native scan code of the first key of each letter row (Й, Ф, Я) on this
+// platform; none where its scan codes mean no fixed keys. Each platform has
+// its own file.
+std::array<quint32, 3> FirstKeyOfRows(bool* known);
+
+} // namespace window

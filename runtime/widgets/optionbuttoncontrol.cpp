@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/optionbuttoncontrol.h"
+#include "runtime/widgets/optionbuttoncontrol.h"
 
 #include <QFocusEvent>
 #include <QStyleOptionButton>

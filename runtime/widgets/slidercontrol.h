@@ -8,6 +8,8 @@
 
 namespace runtime {
 
+class ValueTip;
+
 // A horizontal slider whose position a command reads as a 32-bit integer.
 // While the user moves its thumb, by dragging or by keys, a small tip above
 // the slider shows the position. A click beside the thumb, on the channel or
@@ -26,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    ValueTip* m_tip;
     // Where the value tip stands, in global coordinates: above the slider,
     // centred on the thumb.
     QPoint ValueTipBottomCentre() const;

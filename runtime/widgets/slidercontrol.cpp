@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/slidercontrol.h"
+#include "runtime/widgets/slidercontrol.h"
 
-#include <QApplication>
+#include "runtime/widgets/valuetip.h"
+
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QStylePainter>
-#include <QToolTip>
 
 namespace {
 
@@ -18,7 +18,8 @@ constexpr int kTipGap = 2;
 
 namespace runtime {
 
-SliderControl::SliderControl(QWidget* parent) : QSlider(Qt::Horizontal, parent)
+SliderControl::SliderControl(QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), m_tip(new ValueTip(this))
 {
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         // The user moves the thumb by dragging it or, with the focus, by keys;
@@ -82,18 +83,7 @@ QPoint SliderControl::ValueTipBottomCentre() const
 
 void SliderControl::ShowValueTip()
 {
-    const QPoint bottomCentre = ValueTipBottomCentre();
-    QToolTip::showText(bottomCentre, QString::number(value()), this);
-    // Qt puts a tip below and beside the pointer, where it would cover the
-    // thumb; it goes above the slider instead, clear of the thumb and groove.
-    for (QWidget* tip : QApplication::topLevelWidgets()) {
-        if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible()) {
-            tip->adjustSize();
-            // move() places the frame, where the platform gives tips one.
-            const QSize outer = tip->frameGeometry().size();
-            tip->move(bottomCentre - QPoint(outer.width() / 2, outer.height()));
-        }
-    }
+    m_tip->ShowAt(QString::number(value()), ValueTipBottomCentre());
 }
 
 } // namespace runtime

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/checkboxcontrol.h"
+#include "runtime/widgets/checkboxcontrol.h"
 
 namespace runtime {
 

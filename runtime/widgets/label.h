@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFrame>
 #include <QLabel>
 
 namespace runtime {
@@ -25,16 +24,6 @@ protected:
 
 private:
     QString m_caption;
-};
-
-// The separating line. A class of its own only so that a screen reader is
-// told it is a separator, not an empty frame.
-class Line : public QFrame
-{
-    Q_OBJECT
-
-public:
-    explicit Line(QWidget* parent = nullptr);
 };
 
 // The caption as read aloud: without the "&" that marks an access key.
