@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QStringList>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -42,13 +42,15 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, co
             {type, text, context.file, context.line, context.function, context.category});
         return;
     }
-    // Qt's first warning names the cause, such as the display it could not
-    // reach; debug lines (QT_DEBUG_PLUGINS) come before it and say nothing of it.
-    const auto warning =
-        std::find_if(g_heldMessages.cbegin(), g_heldMessages.cend(), [](const HeldMessage& m) {
-            return m.type != QtDebugMsg && m.type != QtInfoMsg;
-        });
-    const QString cause = warning == g_heldMessages.cend() ? text : warning->text;
+    // Qt's warnings name the cause, such as each display it could not reach;
+    // debug lines (QT_DEBUG_PLUGINS) come among them and say nothing of it.
+    QStringList warnings;
+    for (const HeldMessage& m : g_heldMessages) {
+        if (m.type != QtDebugMsg && m.type != QtInfoMsg) {
+            warnings << m.text;
+        }
+    }
+    const QString cause = warnings.isEmpty() ? text : warnings.join(QLatin1String("; "));
     std::fprintf(stderr,
                  "storomer: cannot open a display (%s); the program needs a graphical session.\n",
                  window::Printable(cause.simplified().toStdString(), kCauseShown).c_str());

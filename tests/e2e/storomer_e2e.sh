@@ -171,11 +171,14 @@ close)
     [ "$rc" = 0 ] || fail "closing the window ended the program with status $rc"
     ;;
 nodisplay)
-    rc=0
-    err=$(DISPLAY=:4242 WAYLAND_DISPLAY= "$bin" 2>&1 >/dev/null) || rc=$?
-    [ "$rc" = 1 ] || fail "without a display the status was $rc, not 1"
-    [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "expected one line, got: $err"
-    case "$err" in *display*) ;; *) fail "the line does not say what is wrong: $err" ;; esac
+    # Also where Qt says much more before the cause (QT_DEBUG_PLUGINS).
+    for debug in 0 1; do
+        rc=0
+        err=$(DISPLAY=:4242 WAYLAND_DISPLAY= QT_DEBUG_PLUGINS=$debug "$bin" 2>&1 >/dev/null) || rc=$?
+        [ "$rc" = 1 ] || fail "without a display the status was $rc, not 1"
+        [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "expected one line, got: $err"
+        case "$err" in *:4242*) ;; *) fail "the line does not name the display: $err" ;; esac
+    done
     ;;
 latin-group)
     # Russian users type with a Latin group active: the access keys still work
@@ -232,6 +235,14 @@ cmdline)
     [ "$(client_area)" = "257x193+255+208" ] || fail "the window is at $(client_area)"
     end_by_escape
     ;;
+scale-product)
+    # Each within bounds, but together 64 times: the window keeps its size.
+    start_program env QT_SCALE_FACTOR=8 QT_FONT_DPI=768 "$bin"
+    [ "$(client_area)" = "257x193+255+208" ] || fail "scaled together, the window is at $(client_area)"
+    end_by_escape
+    grep -q 'QT_FONT_DPI="768" ignored' "$scratch/stderr" ||
+        fail "no word that the scaling variables are ignored: $(cat "$scratch/stderr")"
+    ;;
 scale-*)
     value=${scenario#scale-}
     start_program env QT_SCALE_FACTOR="$value" "$bin"
@@ -261,6 +272,10 @@ errorline)
     [ "${#err}" -lt 400 ] || fail "the line is ${#err} characters long"
     case "$err" in *$'\033'*) fail "the line carries a raw escape character" ;; esac
     case "$err" in *'\x1b'*) ;; *) fail "the escape character is not shown: $err" ;; esac
+    # An invisible tag character (outside the 16-bit range) is shown too.
+    err=$(DISPLAY=":9$(printf '\xf3\xa0\x81\x81')x" env -u WAYLAND_DISPLAY "$bin" 2>&1 >/dev/null) || true
+    case "$err" in *'\U000e0041'*) ;; *) fail "the tag character is not shown: $err" ;; esac
+    case "$err" in *$'\xf3\xa0\x81\x81'*) fail "the line carries a raw tag character" ;; esac
     ;;
 closedpipe)
     # stderr is a pipe whose reader is gone; the word about the scale goes there.
