@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: MIT
 #
 # The quick start: installs what is missing from Debian, configures, builds, then
-#   ./build.sh run    opens the window
-#   ./build.sh test   runs every test, then all of them again under the sanitizers
+#   ./build.sh run      opens the window
+#   ./build.sh test     runs every test, then all of them again under the sanitizers,
+#                       and the Windows program under Wine where Qt for Windows is built
+#   ./build.sh windows  builds storomer.exe (and once, Qt for Windows) and tests it under Wine
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -20,6 +22,81 @@ test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-ut
     qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme fonts-dejavu-core
     libxcb-damage0-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
     devscripts)
+
+# Qt for Windows is built from the Qt source Debian builds its own from, with
+# Debian's MinGW-w64, once into a cache outside the work tree; a changed Qt
+# version or option list gives a new cache directory.
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools dpkg-dev
+    ninja-build cmake wine wine64 xvfb xauth xdotool openbox x11-utils xclip)
+cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
+windows_qt_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_QMAKE_TARGET_MKSPEC=win32-g++
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_xml=OFF -DFEATURE_opengl=OFF
+    -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF -DFEATURE_testlib=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF)
+
+windows_qt_dir() {
+    local version
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null) || return 1
+    echo "$cache/windows-qt-$(printf '%s\n' "$version" "${windows_qt_options[@]}" | sha256sum | cut -c1-12)"
+}
+
+# Builds Qt for Windows into the cache unless it is there.
+windows_qt() {
+    local dir version apt
+    dir=$(windows_qt_dir)
+    [ -x "$dir/qt/bin/qt-cmake" ] && return 0
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+    echo "Building Qt $version for Windows into $dir (once; about 25 minutes on 2 cores)"
+    mkdir -p "$dir"
+    if [ ! -d "$dir/src" ]; then
+        # The source from the machine's own Debian sources, through a private
+        # apt state: the system's apt configuration stays as it is.
+        apt=$dir/apt
+        mkdir -p "$apt/lists/partial" "$apt/parts" "$apt/dl"
+        for f in /etc/apt/sources.list.d/*.sources; do
+            sed -n '/^Types:.*deb/,/^$/p' "$f"
+        done | sed 's/^Types: .*/Types: deb-src/' >"$apt/parts/debian-src.sources"
+        touch "$apt/none.list"
+        local opts=(-o Dir::Etc::SourceList="$apt/none.list" -o Dir::Etc::SourceParts="$apt/parts"
+            -o Dir::State::Lists="$apt/lists")
+        apt-get "${opts[@]}" update -q
+        (cd "$apt/dl" && apt-get "${opts[@]}" source --download-only "qt6-base=$version")
+        dpkg-source -x "$apt/dl"/qt6-base_*.dsc "$dir/src.tmp"
+        mv "$dir/src.tmp" "$dir/src"
+    fi
+    cat >"$dir/toolchain.cmake" <<'TOOLCHAIN'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+TOOLCHAIN
+    cmake -S "$dir/src" -B "$dir/qtbuild" "${windows_qt_options[@]}" \
+        -DCMAKE_TOOLCHAIN_FILE="$dir/toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$dir/qt"
+    cmake --build "$dir/qtbuild"
+    cmake --install "$dir/qtbuild"
+    rm -rf "$dir/qtbuild"
+}
+
+# Builds build/windows/storomer.exe against the cached Qt and tests it under Wine.
+windows() {
+    local dir
+    dir=$(windows_qt_dir)
+    "$dir/qt/bin/qt-cmake" -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_TESTING=OFF
+    cmake --build build/windows --target storomer
+    x86_64-w64-mingw32-strip build/windows/storomer.exe
+    WINEPREFIX="$cache/wine" tests/e2e/storomer_e2e.sh build/windows/storomer.exe wine
+}
 
 install_missing() {
     local missing=()
@@ -56,9 +133,20 @@ test)
     # The whole suite once more under AddressSanitizer and UBSan.
     build asan
     ctest --preset asan
+    if dir=$(windows_qt_dir) && [ -x "$dir/qt/bin/qt-cmake" ]; then
+        install_missing "${windows_packages[@]}"
+        windows
+    else
+        echo "The Windows program is not tested: build Qt for Windows once with ./build.sh windows."
+    fi
+    ;;
+windows)
+    install_missing "${windows_packages[@]}"
+    windows_qt
+    windows
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

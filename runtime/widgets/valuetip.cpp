@@ -17,6 +17,9 @@ constexpr int kShownMs = 1500;
 
 ValueTip::ValueTip(QWidget* owner) : QLabel(owner, Qt::ToolTip | Qt::BypassGraphicsProxyWidget)
 {
+    // Never the active window: the keys stay with the slider.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
