@@ -4,6 +4,8 @@
 
 #include "runtime/widgets/announcer.h"
 #include "runtime/widgets/line.h"
+#include "runtime/widgets/picturebox.h"
+#include "runtime/widgets/resultboxaccessible.h"
 
 #include <QAccessibleWidget>
 
@@ -27,6 +29,9 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
     }
     if (type == &Line::staticMetaObject) {
         return new QAccessibleWidget(widget, QAccessible::Separator);
+    }
+    if (type == &PictureBox::staticMetaObject) {
+        return new ResultBoxAccessible(static_cast<PictureBox*>(widget));
     }
     if (type == &Announcer::staticMetaObject) {
         return new QAccessibleWidget(widget, QAccessible::Notification);

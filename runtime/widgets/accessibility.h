@@ -3,8 +3,9 @@
 #pragma once
 
 // How a screen reader sees what Qt has no interface for: the program's main
-// window is a frame, the line a separator, an announcement a notification.
-// Every other widget, ours built on stock ones included, keeps Qt's own.
+// window is a frame, the line a separator, an announcement a notification;
+// and the result box, whose stock interface drops its last character. Every
+// other widget, ours built on stock ones included, keeps Qt's own.
 
 struct QMetaObject;
 

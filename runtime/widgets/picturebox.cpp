@@ -149,6 +149,14 @@ void PictureBox::Ink()
     }
 }
 
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // Not all selected on Tab as an editable line is: a screen reader would
+    // read the selection instead of the answer, and copy takes it whole anyway.
+    deselect();
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
     // The answer, trimmed, unless the user selected a part of it.

@@ -41,6 +41,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

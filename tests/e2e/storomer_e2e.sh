@@ -294,7 +294,7 @@ orca)
     printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
         'DefaultModule espeak-ng' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
     dbus-run-session -- "$0" "$bin" orca-session 2>"$scratch/bus.log" ||
-        fail "as Orca speaks it: $(grep -v 'fd limit' "$scratch/bus.log" | tail -n 5)"
+        fail "as Orca speaks it: $(grep -a "FAIL" "$scratch/bus.log")"
     ;;
 orca-session)
     # Inside the private bus and HOME the orca scenario made.
@@ -303,7 +303,8 @@ orca-session)
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     pids+=($!)
     log=${STOROMER_ORCA_LOG:-$XDG_RUNTIME_DIR/orca.log}
-    spoken() { grep -c -F "SPEECH OUTPUT: '$1" "$log" 2>/dev/null || true; }
+    spoken() { grep -acF "SPEECH OUTPUT: '$1" "$log" 2>/dev/null || true; }
+    said_times() { [ "$(spoken "$1")" -ge "$2" ]; }
     # Orca now and then hangs at start: it is started once more then.
     for _ in 1 2; do
         rm -f "$log"
@@ -312,8 +313,8 @@ orca-session)
         script -qfec "orca --debug-file=/dev/tty" "$log" >/dev/null 2>&1 </dev/null &
         orca=$!
         if wait_for 30 grep -q "SPEECH OUTPUT: 'Screen reader on" "$log"; then break; fi
-        pkill -9 -P "$orca"
-        kill -9 "$orca"
+        pkill -9 -P "$orca" || true
+        kill -9 "$orca" 2>/dev/null || true
         orca=
     done
     [ -n "$orca" ] || fail "Orca did not start speaking"
@@ -323,36 +324,50 @@ orca-session)
     trap 'kill -9 $(ours) 2>/dev/null; cleanup' EXIT
     start_program
     wait_for 20 grep -q "SPEECH OUTPUT: 'Округлить check box" "$log" || fail "the focus at start was not spoken"
+    # Qt 6.4 hands each key to the screen reader first and gives up on its
+    # answer after a tenth of a second, which can lose a later key; so each
+    # key goes once Orca is done with the one before, as a person types.
+    pressed() { grep -ac '^^^^^^ PROCESS ATSPI_KEY_PRESSED_EVENT' "$log" || true; }
+    more_pressed() { [ "$(pressed)" -ge "$1" ]; }
+    press() {
+        local key count
+        for key in "$@"; do
+            count=$(($(pressed) + $(tr -cd + <<<"$key" | wc -c) + 1))
+            xdotool key "$key"
+            wait_for 10 more_pressed "$count" || fail "Orca never had the key $key"
+        done
+    }
     # says <text> <times>: waits until Orca has said text so many times.
-    says() { wait_for 20 test "$(spoken "$1")" -ge "$2" || fail "Orca did not say '$1' $2 times: $(grep 'SPEECH OUTPUT' "$log" | tail -n 8)"; }
-    # Keys come slower than xdotool would type them: Qt 6.4 hands each key to
-    # the screen reader first, and a burst of them can stall its queue.
+    says() { wait_for 20 said_times "$1" "$2" || fail "Orca did not say '$1' $2 times: $(grep 'SPEECH OUTPUT' "$log" | tail -n 8)"; }
     # Sides 3, 4, 5 from the sliders, the area, then Enter from the option
     # button twice, from a slider, and with no triangle.
-    xdotool key --delay 150 shift+Tab Right Right Right shift+Tab Right Right Right Right \
+    press shift+Tab Right Right Right shift+Tab Right Right Right Right \
         shift+Tab Right Right Right Right Right shift+Tab Right space
     says "space" 1
-    xdotool key --delay 150 Return
+    press Return
     says "notification 6." 1
-    xdotool key --delay 150 Return
+    press Return
     says "notification 6." 2
-    xdotool key --delay 150 Tab Return
+    press Tab Return
     says "notification 6." 3
-    xdotool key --delay 150 End Return
+    press End Return
     says "notification Нет такого треугольника." 1
     # The box, read whole when it gets the focus, and its menu.
-    xdotool key --delay 150 Tab Tab Tab Tab
+    press Tab Tab Tab Tab
     says "Ответ" 1
-    says "Нет такого треугольника'" 1
+    says "Нет такого треугольника." 1
+    press shift+F10 Down
+    says "Копировать" 1
+    press Escape
     # The formulas box by Alt and the key that carries О, with the Latin group active.
-    xdotool key --delay 150 alt+j
+    press alt+j
     says "S=sqr(p/2*(p/2-a)*(p/2-b)*(p/2-c));" 1
-    xdotool key --delay 150 Escape
+    press Escape
     wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
-    # Nothing else was announced: five answers, each once.
-    [ "$(grep -c "SPEECH OUTPUT: 'notification" "$log")" = 4 ] ||
-        fail "announced: $(grep "SPEECH OUTPUT: 'notification" "$log")"
-    grep 'SPEECH OUTPUT' "$log" | sed "s/.*SPEECH OUTPUT: //; s/'{.*//; s/^'//"
+    # Nothing else was announced: four answers, each once.
+    [ "$(grep -ac "SPEECH OUTPUT: 'notification" "$log")" = 4 ] ||
+        fail "announced: $(grep -a "SPEECH OUTPUT: 'notification" "$log")"
+    grep -a 'SPEECH OUTPUT' "$log" | sed "s/.*SPEECH OUTPUT: //; s/'{.*//; s/^'//"
     xdotool windowactivate --sync "$main"
     end_by_escape
     ;;
