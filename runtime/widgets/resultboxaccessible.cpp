@@ -112,16 +112,15 @@ QRect ResultBoxAccessible::characterRect(int offset) const
     QLineEdit* box = Box();
     QStyleOptionFrame option;
     option.initFrom(box);
-    option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
-                                                                     &option, box)
-                                       : 0;
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
     const QFontMetrics metrics = box->fontMetrics();
     const QString line = box->text();
     const QPoint topLeft(contents.left() + metrics.horizontalAdvance(line.left(offset)),
                          contents.center().y() - metrics.height() / 2);
-    return {box->mapToGlobal(topLeft), QSize(metrics.horizontalAdvance(line.at(offset)),
-                                             metrics.height())};
+    return {box->mapToGlobal(topLeft),
+            QSize(metrics.horizontalAdvance(line.at(offset)), metrics.height())};
 }
 
 int ResultBoxAccessible::offsetAtPoint(const QPoint& point) const

@@ -128,10 +128,7 @@ def main():
         box = next(c for c in window if c.name == "Ответ")
         check(box.getState().contains(pyatspi.STATE_READ_ONLY), "the answer is not read-only")
         check(box.description == "", f"the blank answer describes itself as '{box.description}'")
-        # Hostile offsets read as nothing, as from Qt's own widgets.
-        text = box.queryText()
-        for start, end in ((-2147483648, 2147483647), (5, 2)):
-            check(text.getText(start, end) == "", f"GetText({start}, {end}) gave {text.getText(start, end)!r}")
+
 
         controls = {c.name: c for c in window}
         sliders = [controls[n] for n in ("Первая сторона треугольника",
@@ -155,6 +152,31 @@ def main():
             if line or inserted:
                 check(inserts == want, f"{sides} {option}: text inserted {inserts}, not {want}")
             check(content(box) == line, f"{sides} {option}: the answer reads {content(box)!r}")
+
+        # Offsets a client may send, hostile or reversed, read as Qt's widgets read them.
+        text = box.queryText()
+        for start, end, want in ((-2147483648, 2147483647, "Нет такого треугольника"),
+                                 (5, 2, ""), (4, 10, "такого"), (0, -1, "Нет такого треугольника")):
+            got = text.getText(start, end)
+            check(got == want, f"GetText({start}, {end}) gave {got!r}, not {want!r}")
+        attributes = text.getAttributeRun(3, False)
+        check(attributes[1:] == [0, 23], f"the attribute run at 3 is {attributes[1:]}")
+
+        # What is not ours keeps Qt's roles: the formulas box is an alert, a tooltip a tool tip.
+        app = window.getApplication()
+        def windows_of_role(role):
+            return [w for w in app if w is not None and w.getRoleName() == role]
+        controls["Формулы"].queryAction().doAction(0)
+        alerts = wait_for(lambda: windows_of_role("alert"), 10)
+        check(bool(alerts) and alerts[0].name == "Использоавннае формулы",
+              f"the formulas box is {[(w.getRoleName(), w.name) for w in app]}")
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        check(wait_for(lambda: not windows_of_role("alert"), 10), "Esc left the formulas box open")
+        component = controls["Выход"].queryComponent()
+        x, y, w, h = component.getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2)], check=True)
+        tips = wait_for(lambda: windows_of_role("tool tip"), 10)
+        check(bool(tips), f"no tool tip over Выход: {[(w.getRoleName(), w.name) for w in app]}")
     finally:
         program.terminate()
         program.wait()
