@@ -226,6 +226,20 @@ theme-*)
     QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=${scenario#theme-} "$tests_bin" \
         themeIsActive enterKey escapeFromAnywhere || fail "keys under the ${scenario#theme-} theme"
     ;;
+restore)
+    # Put partly off the screen by the user, minimised and restored, the
+    # window stays where it was put.
+    start_program
+    xdotool windowmove "$main" -150 -100
+    moved() { [ "$(client_area | cut -d+ -f2-)" = "$1" ]; }
+    off_screen() { case "$(client_area | cut -d+ -f2-)" in -*) return 0 ;; esac; return 1; }
+    wait_for 10 off_screen || fail "the window manager did not move the window: $(client_area)"
+    put=$(client_area | cut -d+ -f2-)
+    xdotool windowminimize --sync "$main"
+    xdotool windowactivate --sync "$main"
+    wait_for 5 moved "$put" || fail "moved to $put, minimised and restored, the window is at $(client_area)"
+    end_by_escape
+    ;;
 cmdline)
     # Each of these, were it handed to Qt, would load a plugin from the planted
     # directory, hang on an endless style sheet, or put the window out of sight.
