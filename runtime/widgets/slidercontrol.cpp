@@ -30,6 +30,13 @@ SliderControl::SliderControl(QWidget* parent)
     });
 }
 
+void SliderControl::focusOutEvent(QFocusEvent* event)
+{
+    // The value shows for the slider being moved, not beside the next one.
+    m_tip->hide();
+    QSlider::focusOutEvent(event);
+}
+
 std::int32_t SliderControl::Value() const
 {
     return value();

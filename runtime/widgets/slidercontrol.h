@@ -24,6 +24,7 @@ public:
     std::int32_t Value() const override;
 
 protected:
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

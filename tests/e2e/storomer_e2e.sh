@@ -385,6 +385,83 @@ orca-session)
     xdotool windowactivate --sync "$main"
     end_by_escape
     ;;
+wayland-*)
+    # A native Wayland session: sway headless, which will not run as root, so
+    # it and its clients run as nobody in a directory of their own.
+    scale=${scenario#wayland-}
+    way=$scratch/wayland
+    chmod 711 "$scratch" # nobody passes through to its own directory
+    mkdir -m 700 "$way"
+    cp "$bin" "$way/storomer"
+    printf '%s\n' 'xwayland disable' 'input * xkb_layout us,ru' \
+        'for_window [app_id=".*"] floating enable' "output * scale $scale" \
+        'output * bg #000000 solid_color' >"$way/config"
+    chown -R 65534:65534 "$way"
+    # Everything started here carries this XDG_RUNTIME_DIR.
+    ours() { grep -lsaF "XDG_RUNTIME_DIR=$way" /proc/[0-9]*/environ | sed 's|/proc/\([0-9]*\)/.*|\1|'; }
+    trap 'kill -9 $(ours) 2>/dev/null; cleanup' EXIT
+    as_nobody() {
+        setpriv --reuid=65534 --regid=65534 --clear-groups env -i PATH=/usr/bin:/bin \
+            HOME="$way" XDG_RUNTIME_DIR="$way" WAYLAND_DISPLAY=wayland-1 XDG_SESSION_TYPE=wayland \
+            LC_ALL=C.UTF-8 "$@"
+    }
+    as_nobody env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -c "$way/config" >"$scratch/sway.log" 2>&1 &
+    pids+=($!)
+    sway_up() { ls "$way"/sway-ipc.*.sock >/dev/null 2>&1 && [ -S "$way/wayland-1" ]; }
+    wait_for 30 sway_up || fail "sway did not start: $(tail -n 3 "$scratch/sway.log")"
+    sway() { as_nobody env SWAYSOCK="$(ls "$way"/sway-ipc.*.sock)" swaymsg "$@"; }
+    # A keyboard must be there before the program starts.
+    as_nobody wtype -s 100000000 &
+    pids+=($!)
+    keys() { as_nobody wtype "$@"; }
+    as_nobody "$way/storomer" 2>"$scratch/stderr" &
+    program=$!
+    pids+=("$program")
+    # app_id, shell and client size, as the compositor knows them.
+    window() {
+        sway -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        if child.get("app_id"):
+            r, w = child["rect"], child["window_rect"]
+            print(child["app_id"], child["shell"], "%dx%d" % (w["width"], w["height"]),
+                  r["x"] + w["x"], r["y"] + w["y"])
+        walk(child)
+walk(json.load(sys.stdin))'
+    }
+    shown() { [ -n "$(window)" ]; }
+    wait_for 30 shown || fail "no window appeared: $(cat "$scratch/stderr")"
+    read -r app shell size x y <<<"$(window)"
+    [ "$app $shell $size" = "org.storomer.Storomer xdg_shell 257x193" ] ||
+        fail "the window is $app $shell $size"
+    # Sides 3, 4, 5, the area, Enter, copy.
+    keys -M shift -k Tab -m shift -k Right -k Right -k Right -M shift -k Tab -m shift \
+        -k Right -k Right -k Right -k Right -M shift -k Tab -m shift \
+        -k Right -k Right -k Right -k Right -k Right -M shift -k Tab -m shift -k Right -k space \
+        -k Return -M ctrl -k c -m ctrl
+    copied() { [ "$(as_nobody timeout 5 wl-paste 2>/dev/null)" = "$1" ]; }
+    wait_for 10 copied 6 || fail "the answer copied is '$(as_nobody timeout 5 wl-paste)'"
+    # The value tip of slider B, above its thumb, then further right as the value grows.
+    tip() {
+        as_nobody grim "$way/shot.png"
+        [ -z "${STOROMER_SHOTS:-}" ] || cp "$way/shot.png" "$STOROMER_SHOTS/wayland-$scale.png"
+        convert "$way/shot.png" -fill black +opaque '#FFFFDC' -format '%@' info:
+    }
+    keys -k Tab -k Tab -k Right
+    IFS='x+' read -r _ _ tx1 ty1 <<<"$(tip)"
+    keys -k Right -k Right -k Right -k Right -k Right
+    IFS='x+' read -r tw th tx2 ty2 <<<"$(tip)"
+    slider_b_top=$(((y + 40) * scale))
+    [ "$((ty2 + th))" -le "$slider_b_top" ] && [ "$ty2" -ge "$(((y + 16) * scale))" ] ||
+        fail "the tip stands at ${tw}x${th}+$tx2+$ty2, not above slider B (top $slider_b_top)"
+    [ "$tx2" -gt "$tx1" ] || fail "the tip stayed at x $tx1 while the value grew ($tx2)"
+    [ ! -s "$scratch/stderr" ] || fail "the program said: $(cat "$scratch/stderr")"
+    keys -k Escape
+    wait_exit "$program" 5
+    [ "$rc" = 0 ] || fail "Esc ended the program with status $rc"
+    ;;
 wine)
     # The Windows program under Wine, driven as on Linux. WINEPREFIX is kept
     # by the caller; a new one is made once.

@@ -537,6 +537,13 @@ void TestForm1::sliderShowsItsValue()
     QVERIFY(tipRect.bottom() < slider->mapToGlobal(QPoint(0, 0)).y());
     if (drag) {
         QTest::mouseRelease(slider, Qt::LeftButton);
+    } else {
+        // It follows the thumb, and goes with the focus.
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        QCOMPARE(tip->text(), QString::number(slider->value()));
+        QVERIFY(tip->isVisible() && tip->frameGeometry().left() > tipRect.left());
+        Control<QWidget>("Check1")->setFocus();
+        QVERIFY(!tip->isVisible());
     }
     QVERIFY(Box().isEmpty());
 }
