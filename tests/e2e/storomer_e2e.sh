@@ -134,6 +134,25 @@ client_area() {
         /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print w "x" h "+" x "+" y}'
 }
 
+# Compositors will not run as root: they and their clients run as nobody,
+# in a directory of their own ($way, their XDG_RUNTIME_DIR and HOME), with
+# a copy of the program.
+nobody_session() {
+    way=$scratch/wayland
+    chmod 711 "$scratch" # nobody passes through to its own directory
+    mkdir -m 700 "$way"
+    cp "$bin" "$way/storomer"
+    chown -R 65534:65534 "$way"
+    # Everything started there carries that XDG_RUNTIME_DIR.
+    ours() { grep -lsaF "XDG_RUNTIME_DIR=$way" /proc/[0-9]*/environ | sed 's|/proc/\([0-9]*\)/.*|\1|'; }
+    trap 'kill -9 $(ours) 2>/dev/null; cleanup' EXIT
+}
+as_nobody() {
+    setpriv --reuid=65534 --regid=65534 --clear-groups env -i PATH=/usr/bin:/bin \
+        HOME="$way" XDG_RUNTIME_DIR="$way" WAYLAND_DISPLAY=wayland-1 XDG_SESSION_TYPE=wayland \
+        LC_ALL=C.UTF-8 "$@"
+}
+
 # Esc must still end the program, with status 0.
 end_by_escape() {
     xdotool key --clearmodifiers Escape
@@ -389,22 +408,10 @@ wayland-*)
     # A native Wayland session: sway headless, which will not run as root, so
     # it and its clients run as nobody in a directory of their own.
     scale=${scenario#wayland-}
-    way=$scratch/wayland
-    chmod 711 "$scratch" # nobody passes through to its own directory
-    mkdir -m 700 "$way"
-    cp "$bin" "$way/storomer"
+    nobody_session
     printf '%s\n' 'xwayland disable' 'input * xkb_layout us,ru' \
         'for_window [app_id=".*"] floating enable' "output * scale $scale" \
         'output * bg #000000 solid_color' >"$way/config"
-    chown -R 65534:65534 "$way"
-    # Everything started here carries this XDG_RUNTIME_DIR.
-    ours() { grep -lsaF "XDG_RUNTIME_DIR=$way" /proc/[0-9]*/environ | sed 's|/proc/\([0-9]*\)/.*|\1|'; }
-    trap 'kill -9 $(ours) 2>/dev/null; cleanup' EXIT
-    as_nobody() {
-        setpriv --reuid=65534 --regid=65534 --clear-groups env -i PATH=/usr/bin:/bin \
-            HOME="$way" XDG_RUNTIME_DIR="$way" WAYLAND_DISPLAY=wayland-1 XDG_SESSION_TYPE=wayland \
-            LC_ALL=C.UTF-8 "$@"
-    }
     as_nobody env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         sway -c "$way/config" >"$scratch/sway.log" 2>&1 &
     pids+=($!)
@@ -460,7 +467,37 @@ walk(json.load(sys.stdin))'
     [ ! -s "$scratch/stderr" ] || fail "the program said: $(cat "$scratch/stderr")"
     keys -k Escape
     wait_exit "$program" 5
-    [ "$rc" = 0 ] || fail "Esc ended the program with status $rc"
+    [ "$rc" = 0 ] || fail "Esc ended the program with status $rc: $(tail -n 20 "$scratch/stderr")"
+    ;;
+csd-*)
+    # A compositor that leaves the decorations to the client (weston, as
+    # GNOME does): Qt draws the frame, and window and frame fit the screen.
+    scale=${scenario#csd-}
+    nobody_session
+    (cd "$way" && as_nobody weston --backend=headless-backend.so --use-pixman --width=640 \
+        --height=480 --scale="$scale" --socket=wayland-1 --debug >"$scratch/weston.log" 2>&1) &
+    pids+=($!)
+    wait_for 30 test -S "$way/wayland-1" || fail "weston did not start: $(tail -n 3 "$scratch/weston.log")"
+    as_nobody "$way/storomer" 2>"$scratch/stderr" &
+    program=$!
+    pids+=("$program")
+    # The window's own grey, as weston shows it: the client area and the frame
+    # Qt draws around it.
+    window_box() {
+        rm -f "$way"/wayland-screenshot-*.png
+        (cd "$way" && as_nobody timeout 10 weston-screenshooter) || return 1
+        convert "$way"/wayland-screenshot-*.png -fill black +opaque '#EFEFEF' -format '%wx%h %@\n' info:
+    }
+    framed() {
+        read -r screen box < <(window_box) || return 1
+        IFS='x+' read -r w h x y <<<"$box"
+        [ "$h" -gt "$((193 * scale + 10 * scale))" ]
+    }
+    wait_for 30 framed || fail "no framed window on the screen: $(window_box)"
+    IFS=x read -r sw sh <<<"$screen"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ "$((x + w))" -le "$sw" ] && [ "$((y + h))" -le "$sh" ] ||
+        fail "the window and its frame, $box, leave the ${screen} screen"
+    [ "$w" -ge "$((257 * scale))" ] || fail "the window is only $box"
     ;;
 wine)
     # The Windows program under Wine, driven as on Linux. WINEPREFIX is kept
