@@ -16,12 +16,15 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberat
 # that the program must not set off; devscripts has hardening-check; the AT-SPI
 # packages let a test read the window as a screen reader does; the platform
 # themes, DejaVu and setxkbmap give the desktops the window must work on;
-# the start-up bench watches the X server through xcb-damage.
+# the start-up bench watches the X server through xcb-damage; Orca speaks
+# through speech-dispatcher; sway and weston are the Wayland compositors the
+# window is proved on, grim and ImageMagick read their screens.
 test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-utils
     x11-xkb-utils python3 dbus dbus-x11 at-spi2-core python3-pyatspi
     qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme fonts-dejavu-core
     libxcb-damage0-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
-    devscripts)
+    devscripts orca speech-dispatcher speech-dispatcher-espeak-ng qt6-wayland sway grim wtype
+    wl-clipboard weston imagemagick)
 
 # Qt for Windows is built from the Qt source Debian builds its own from, with
 # Debian's MinGW-w64, once into a cache outside the work tree; a changed Qt
