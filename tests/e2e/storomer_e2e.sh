@@ -506,6 +506,12 @@ wine)
     setxkbmap -layout us,ru
     export WINEDEBUG=-all
     [ -d "${WINEPREFIX:?}/drive_c" ] || wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
+    # Windows set to Russian, as for the program's users: the decimal comma.
+    for setting in 'LocaleName ru-RU' 'Locale 00000419' 'sDecimal ,'; do
+        read -r name value <<<"$setting"
+        wine reg add 'HKCU\Control Panel\International' /v "$name" /d "$value" /f >/dev/null 2>&1 ||
+            fail "the regional setting $name was not taken"
+    done
     clipboard() { xclip -o -selection clipboard 2>/dev/null; }
     copied() { [ "$(clipboard)" = "$1" ]; }
     start_program wine "$bin"
@@ -513,12 +519,12 @@ wine)
         fail "the title is $(xprop -id "$main" _NET_WM_NAME)"
     xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32x32 window icon"
     [ "$(client_area | cut -d+ -f1)" = 257x193 ] || fail "the client area is $(client_area)"
-    # Sides 3, 4, 5 and the area, Enter, copy; then rounded.
+    # Sides 3, 4, 5 and the area, Enter, copy; then rounded, with the comma.
     xdotool key shift+Tab Right Right Right shift+Tab Right Right Right Right \
         shift+Tab Right Right Right Right Right shift+Tab Right space Return ctrl+c
     wait_for 10 copied 6 || fail "the answer copied is '$(clipboard)'"
     xdotool key Tab Tab Tab Tab space Return ctrl+c
-    wait_for 10 copied 6.000 || fail "the rounded answer copied is '$(clipboard)'"
+    wait_for 10 copied 6,000 || fail "the rounded answer copied is '$(clipboard)'"
     # The formulas box by the key that carries О, with the Latin group active.
     xdotool key alt+j
     box=$(window_id "Использоавннае формулы")
