@@ -127,11 +127,11 @@ QWidget* Form1::CreateControl(const ControlDescription& d)
     case ControlKind::PictureBox: {
         auto* box = new runtime::PictureBox(this);
         QFont font;
-        font.setFamilies({
-#ifdef Q_OS_WIN
-            Text(kResultFontFamily),
-#endif
-            Text(kWindowFontFamily), Text(kWindowFontFallback)});
+        QStringList families = {Text(kWindowFontFamily), Text(kWindowFontFallback)};
+        if (kResultFontFamily) {
+            families.prepend(Text(kResultFontFamily));
+        }
+        font.setFamilies(families);
         font.setPointSizeF(kResultFontPoints);
         font.setBold(true);
         box->setFont(font);

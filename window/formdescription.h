@@ -60,10 +60,11 @@ inline constexpr int kSliderTickFrequency = 1;
 // The line's thickness in pixels.
 inline constexpr int kLineWidth = 2;
 
-// The result box's font, bold. "MS Sans Serif" is a font of Windows that no
-// other system has, so elsewhere the box asks for the window's family at once
-// (asking for a missing family costs a full fallback search at start).
-inline constexpr const char* kResultFontFamily = "MS Sans Serif";
+// The result box's font, bold: "MS Sans Serif", a font of Windows that no
+// other system has. Elsewhere the box asks for the window's family at once
+// (asking for a missing family costs a full fallback search at start), so
+// each platform's file in platform/ says whether it has it (nullptr: not).
+extern const char* const kResultFontFamily;
 inline constexpr double kResultFontPoints = 8.25;
 // The widest lines the result box must show in full.
 inline constexpr std::array<const char*, 2> kResultWidestLines = {" 1082,53175473055 ",
