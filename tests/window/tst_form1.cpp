@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
@@ -48,6 +49,7 @@ private slots:
     void optionButtonsUnderKeys();
     void sliderShowsItsValue_data();
     void sliderShowsItsValue();
+    void valueTipStaysOnScreen();
     void focusShownOnlyOnFocused();
     void legibleAnswer_data();
     void legibleAnswer();
@@ -546,6 +548,20 @@ void TestForm1::sliderShowsItsValue()
         QVERIFY(!tip->isVisible());
     }
     QVERIFY(Box().isEmpty());
+}
+
+void TestForm1::valueTipStaysOnScreen()
+{
+    // In the top right corner, where above the thumb at its end is off the screen.
+    const QRect screen = form->screen()->availableGeometry();
+    form->setGeometry(
+        QRect(QPoint(screen.right() + 1 - form->width(), screen.top()), form->size()));
+    auto* slider = Control<runtime::SliderControl>("Slider1");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_End);
+    auto* tip = slider->findChild<runtime::ValueTip*>();
+    QTRY_VERIFY(tip->isVisible());
+    QVERIFY2(screen.contains(tip->geometry()), "the tip leaves the screen");
 }
 
 // Whether the slider's tick marks are drawn in the focus colour.
