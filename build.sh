@@ -30,7 +30,7 @@ test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-ut
 # Debian's MinGW-w64, once into a cache outside the work tree; a changed Qt
 # version or option list gives a new cache directory.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools dpkg-dev
-    ninja-build cmake wine wine64 xvfb xauth xdotool openbox x11-utils xclip)
+    ninja-build cmake wine wine64 xvfb xauth xdotool openbox wmctrl x11-utils x11-xkb-utils xclip)
 cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
 windows_qt_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_QMAKE_TARGET_MKSPEC=win32-g++
@@ -58,11 +58,15 @@ windows_qt() {
         # apt state: the system's apt configuration stays as it is.
         apt=$dir/apt
         mkdir -p "$apt/lists/partial" "$apt/parts" "$apt/dl"
+        # Both forms apt reads: one-line lists and deb822 .sources files.
+        local f
+        for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+            if [ -f "$f" ]; then sed -n 's/^deb[[:space:]]/deb-src /p' "$f"; fi
+        done >"$apt/sources.list"
         for f in /etc/apt/sources.list.d/*.sources; do
-            sed -n '/^Types:.*deb/,/^$/p' "$f"
+            if [ -f "$f" ]; then sed -n '/^Types:.*deb/,/^$/p' "$f"; fi
         done | sed 's/^Types: .*/Types: deb-src/' >"$apt/parts/debian-src.sources"
-        touch "$apt/none.list"
-        local opts=(-o Dir::Etc::SourceList="$apt/none.list" -o Dir::Etc::SourceParts="$apt/parts"
+        local opts=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts="$apt/parts"
             -o Dir::State::Lists="$apt/lists")
         apt-get "${opts[@]}" update -q
         (cd "$apt/dl" && apt-get "${opts[@]}" source --download-only "qt6-base=$version")
