@@ -29,7 +29,7 @@ test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-ut
 # Qt for Windows is built from the Qt source Debian builds its own from, with
 # Debian's MinGW-w64, once into a cache outside the work tree; a changed Qt
 # version or option list gives a new cache directory.
-windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools dpkg-dev
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev qt6-base-dev-tools dpkg-dev
     ninja-build cmake wine wine64 xvfb xauth xdotool openbox wmctrl x11-utils x11-xkb-utils xclip)
 cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
 windows_qt_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
