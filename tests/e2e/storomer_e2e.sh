@@ -378,7 +378,7 @@ orca-session)
     # says <text> <times>: waits until Orca has said text so many times.
     says() { wait_for 20 said_times "$1" "$2" || fail "Orca did not say '$1' $2 times: $(grep 'SPEECH OUTPUT' "$log" | tail -n 8)"; }
     # Sides 3, 4, 5 from the sliders, the area, then Enter from the option
-    # button twice, from a slider, and with no triangle.
+    # button twice, from a slider, with no triangle, and from the check box.
     press shift+Tab Right Right Right shift+Tab Right Right Right Right \
         shift+Tab Right Right Right Right Right shift+Tab Right space
     says "space" 1
@@ -390,8 +390,10 @@ orca-session)
     says "notification 6." 3
     press End Return
     says "notification Нет такого треугольника." 1
+    press Tab Tab Tab Return
+    says "notification Нет такого треугольника." 2
     # The box, read whole when it gets the focus, and its menu.
-    press Tab Tab Tab Tab
+    press Tab
     says "Ответ" 1
     says "Нет такого треугольника." 1
     press shift+F10 Down
@@ -402,8 +404,8 @@ orca-session)
     says "S=sqr(p/2*(p/2-a)*(p/2-b)*(p/2-c));" 1
     press Escape
     wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
-    # Nothing else was announced: four answers, each once.
-    [ "$(grep -ac "SPEECH OUTPUT: 'notification" "$log")" = 4 ] ||
+    # Nothing else was announced: five answers, each once.
+    [ "$(grep -ac "SPEECH OUTPUT: 'notification" "$log")" = 5 ] ||
         fail "announced: $(grep -a "SPEECH OUTPUT: 'notification" "$log")"
     grep -a 'SPEECH OUTPUT' "$log" | sed "s/.*SPEECH OUTPUT: //; s/'{.*//; s/^'//"
     xdotool windowactivate --sync "$main"
