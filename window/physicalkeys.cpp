@@ -21,16 +21,16 @@ constexpr std::array<std::u16string_view, 3> kRussianRows = {
 
 QChar RussianLetterOfKey(const QKeyEvent& event)
 {
-    bool known = false;
-    const std::array<quint32, 3> firsts = FirstKeyOfRows(&known);
-    if (!known) {
+    const auto firsts = FirstKeyOfRows();
+    if (!firsts) {
         return {};
     }
     const quint32 code = event.nativeScanCode();
     for (std::size_t row = 0; row < kRussianRows.size(); ++row) {
         const std::u16string_view letters = kRussianRows[row];
-        if (code >= firsts[row] && code < firsts[row] + letters.size()) {
-            return QChar(letters[code - firsts[row]]);
+        const quint32 first = (*firsts)[row];
+        if (code >= first && code < first + letters.size()) {
+            return QChar(letters[code - first]);
         }
     }
     return {};

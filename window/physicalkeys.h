@@ -5,6 +5,7 @@
 #include <QChar>
 
 #include <array>
+#include <optional>
 
 class QKeyEvent;
 
@@ -19,6 +20,6 @@ QChar RussianLetterOfKey(const QKeyEvent& event);
 // The native scan code of the first key of each letter row (Й, Ф, Я) on this
 // platform; none where its scan codes mean no fixed keys. Each platform has
 // its own file.
-std::array<quint32, 3> FirstKeyOfRows(bool* known);
+std::optional<std::array<quint32, 3>> FirstKeyOfRows();
 
 } // namespace window

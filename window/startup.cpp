@@ -31,12 +31,6 @@ double Number(const QByteArray& text)
     return error == std::errc{} && last == end && std::isfinite(value) ? value : NAN;
 }
 
-// QT_SCALE_FACTOR: the scale itself.
-double PlainScale(const QByteArray& value)
-{
-    return Number(value);
-}
-
 // QT_SCREEN_SCALE_FACTORS: "2;1.5" or "HDMI-1=2;eDP-1=1.5"; the largest counts,
 // NaN where one is not a number in bounds.
 double LargestScreenScale(const QByteArray& value)
@@ -66,7 +60,7 @@ struct ScalingVariable
     double (*scale)(const QByteArray&);
 };
 constexpr std::array<ScalingVariable, 3> kScalingVariables = {{
-    {"QT_SCALE_FACTOR", PlainScale},
+    {"QT_SCALE_FACTOR", Number}, // the scale itself
     {"QT_SCREEN_SCALE_FACTORS", LargestScreenScale},
     {"QT_FONT_DPI", DpiScale},
 }};

@@ -10,6 +10,8 @@
 # stderr nobody reads).
 # Every wait below checks for what it needs and gives up only at a deadline
 # generous enough for a loaded machine: no wait is a bare sleep.
+# By hand, STOROMER_ORCA_LOG=<file> keeps Orca's debug log of the orca
+# scenario and STOROMER_SHOTS=<dir> the Wayland scenarios' screenshots.
 set -euo pipefail
 
 bin=$1

@@ -7,10 +7,12 @@
 namespace window {
 
 // Windows (set 1) scan codes: Q is 0x10, A 0x1E, Z 0x2C.
-std::array<quint32, 3> FirstKeyOfRows(bool* known)
+std::optional<std::array<quint32, 3>> FirstKeyOfRows()
 {
-    *known = QGuiApplication::platformName() == QLatin1String("windows");
-    return {0x10, 0x1E, 0x2C};
+    if (QGuiApplication::platformName() != QLatin1String("windows")) {
+        return std::nullopt;
+    }
+    return std::array<quint32, 3>{0x10, 0x1E, 0x2C};
 }
 
 } // namespace window

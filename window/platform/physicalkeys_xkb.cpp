@@ -7,11 +7,13 @@
 namespace window {
 
 // X11 and Wayland key codes: Linux input codes plus 8 (Q is 24, A 38, Z 52).
-std::array<quint32, 3> FirstKeyOfRows(bool* known)
+std::optional<std::array<quint32, 3>> FirstKeyOfRows()
 {
     const QString platform = QGuiApplication::platformName();
-    *known = platform == QLatin1String("xcb") || platform == QLatin1String("wayland");
-    return {24, 38, 52};
+    if (platform != QLatin1String("xcb") && platform != QLatin1String("wayland")) {
+        return std::nullopt;
+    }
+    return std::array<quint32, 3>{24, 38, 52};
 }
 
 } // namespace window
