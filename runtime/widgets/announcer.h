@@ -6,16 +6,18 @@
 
 namespace runtime {
 
-// Tells a screen reader a text without moving the focus: an invisible,
-// zero-size notification that appears anew with each text. Screen readers
-// speak a notification as it shows; a text that merely changes in a widget
-// without the focus they leave unsaid.
+// Tells a screen reader a text without moving the focus; the result box
+// decides when. A text that merely changes in a widget without the focus
+// screen readers leave unsaid, so each platform gets it said its own way
+// (platform/announcer_*.cpp, picked by CMake). Workaround until Qt 6.8, whose
+// QAccessibleAnnouncementEvent does this on every platform.
 class Announcer : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Announcer(QWidget* parent);
+    // speaker: the visible widget the announcement is said to come from.
+    explicit Announcer(QWidget* speaker);
 
     void Announce(const QString& text);
 };

@@ -39,8 +39,9 @@ double ContrastRatio(const QColor& a, const QColor& b)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QLineEdit(parent), m_announcer(new Announcer(this))
+PictureBox::PictureBox(QWidget* parent) : QLineEdit(parent)
 {
+    connect(this, &PictureBox::Announced, new Announcer(this), &Announcer::Announce);
     setReadOnly(true);
     m_copy = new QAction(QStringLiteral("Копировать"), this);
     m_copy->setEnabled(false);
@@ -83,7 +84,7 @@ void PictureBox::Announce()
 {
     m_announcePending = false;
     if (const QString answer = CopyText(); !answer.isEmpty()) {
-        m_announcer->Announce(answer);
+        emit Announced(answer);
     }
 }
 

@@ -9,8 +9,6 @@
 
 namespace runtime {
 
-class Announcer;
-
 // The result box: a read-only line edit, so that a screen reader reads it
 // as text by character and line, and a caret and selection work as anywhere.
 // On top of the stock widget it writes in an ink that stays legible, tells
@@ -39,6 +37,11 @@ public:
     QString CopyText() const;
     void Copy() const;
 
+signals:
+    // Once each command that wrote a line, with the line as Copy() takes it;
+    // the announcer tells it to screen readers.
+    void Announced(const QString& answer);
+
 protected:
     void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -53,7 +56,6 @@ private:
     bool m_written = false;
     bool m_announcePending = false;
     QAction* m_copy = nullptr;
-    Announcer* m_announcer = nullptr;
 };
 
 } // namespace runtime

@@ -4,7 +4,9 @@
 
 namespace runtime {
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent)
+// AT-SPI: an invisible, zero-size notification that appears anew with each
+// text; screen readers speak a notification as it shows.
+Announcer::Announcer(QWidget* speaker) : QWidget(speaker)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
