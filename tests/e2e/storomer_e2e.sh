@@ -514,38 +514,112 @@ csd-*)
     [ "$w" -ge "$((257 * scale))" ] || fail "the window is only $box"
     ;;
 wine)
-    # The Windows program under Wine, driven as on Linux. WINEPREFIX is kept
-    # by the caller; a new one is made once.
-    start_session
+    # The Windows program under Wine, driven as on Linux, at 100, 125, 150
+    # and 200 % on a 1366x768 screen, in a prefix of its own beside the
+    # suites' one (so that its Wine desktop and clipboard are on this display).
+    # At 100 % a recording stand-in for UI Automation's core ($4) writes down
+    # what Qt hands to Windows' accessibility once a small client ($5) has
+    # asked for the window as a screen reader does; no screen reader runs.
+    recorder=$4 uiaclient=$5
+    SCREEN=1366x768x24 start_session
     setxkbmap -layout us,ru
-    export WINEDEBUG=-all
-    [ -d "${WINEPREFIX:?}/drive_c" ] || wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
+    export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:?}-e2e
+    [ -d "$WINEPREFIX/drive_c" ] || wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
     # Windows set to Russian, as for the program's users: the decimal comma.
     for setting in 'LocaleName ru-RU' 'Locale 00000419' 'sDecimal ,'; do
         read -r name value <<<"$setting"
         wine reg add 'HKCU\Control Panel\International' /v "$name" /d "$value" /f >/dev/null 2>&1 ||
             fail "the regional setting $name was not taken"
     done
+    # Qt loads the core from the system directory only.
+    cp "$recorder" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
+    export WINEDLLOVERRIDES=uiautomationcore=n
+    uia=$scratch/uia.log
+    export STOROMER_UIA_LOG=$(winepath -w "$uia")
     clipboard() { xclip -o -selection clipboard 2>/dev/null; }
     copied() { [ "$(clipboard)" = "$1" ]; }
-    start_program wine "$bin"
-    [ "$(xprop -id "$main" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "Сторомер"' ] ||
-        fail "the title is $(xprop -id "$main" _NET_WM_NAME)"
-    xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32x32 window icon"
-    [ "$(client_area | cut -d+ -f1)" = 257x193 ] || fail "the client area is $(client_area)"
-    # Sides 3, 4, 5 and the area, Enter, copy; then rounded, with the comma.
-    xdotool key shift+Tab Right Right Right shift+Tab Right Right Right Right \
-        shift+Tab Right Right Right Right Right shift+Tab Right space Return ctrl+c
-    wait_for 10 copied 6 || fail "the answer copied is '$(clipboard)'"
-    xdotool key Tab Tab Tab Tab space Return ctrl+c
-    wait_for 10 copied 6,000 || fail "the rounded answer copied is '$(clipboard)'"
-    # The formulas box by the key that carries О, with the Latin group active.
-    xdotool key alt+j
-    box=$(window_id "Использоавннае формулы")
-    xdotool windowactivate --sync "$box" key Escape
-    wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
-    xdotool windowactivate --sync "$main"
-    end_by_escape
+    notified() { [ "$(grep -c '^NOTIFICATION' "$uia" 2>/dev/null)" -ge "$1" ]; }
+    # The whole of window $1, frame included, on the screen.
+    on_screen() {
+        local left right top bottom x y w h
+        read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+        read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
+            /Absolute upper-left Y/ {y = $NF} /^ *Width/ {w = $NF} /^ *Height/ {h = $NF}
+            END {print x, y, w, h}')
+        [ -n "$bottom" ] && [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
+            [ "$((x + w + right))" -le 1366 ] && [ "$((y + h + bottom))" -le 768 ]
+    }
+    for scale in 96:257x193 120:321x241 144:386x290 192:514x386; do
+        IFS=: read -r dpi size <<<"$scale"
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+            >/dev/null 2>&1 || fail "LogPixels $dpi was not taken"
+        rm -f "$uia"
+        start_program wine "$bin"
+        [ "$(xprop -id "$main" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "Сторомер"' ] ||
+            fail "the title is $(xprop -id "$main" _NET_WM_NAME)"
+        xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32x32 window icon"
+        IFS=x read -r w h <<<"$(client_area | cut -d+ -f1)"
+        IFS=x read -r ew eh <<<"$size"
+        [ $((w - ew)) -ge -1 ] && [ $((w - ew)) -le 1 ] && [ $((h - eh)) -ge -1 ] &&
+            [ $((h - eh)) -le 1 ] || fail "at $dpi dpi the client area is $(client_area), not $size"
+        wait_for 5 on_screen "$main" || fail "at $dpi dpi the window leaves the screen"
+        if [ "$dpi" = 96 ]; then
+            wine "$uiaclient" "Сторомер" || fail "the UI Automation client found no window"
+            wait_for 10 grep -q '^TREE' "$uia" || fail "Qt handed no provider tree"
+        fi
+        # Sides 3, 4, 5 and the area, Enter, copy.
+        xdotool key shift+Tab Right Right Right shift+Tab Right Right Right Right \
+            shift+Tab Right Right Right Right Right shift+Tab Right space Return ctrl+c
+        wait_for 10 copied 6 || fail "at $dpi dpi the answer copied is '$(clipboard)'"
+        if [ "$dpi" = 96 ]; then
+            # The same answer again, rounded with the comma, then no triangle
+            # after a slider moved, which itself is not announced.
+            xdotool key Return
+            wait_for 10 notified 2 || fail "the same answer again was not announced"
+            xdotool key Tab Tab Tab Tab space Return ctrl+c
+            wait_for 10 copied 6,000 || fail "the rounded answer copied is '$(clipboard)'"
+            wait_for 10 notified 3 || fail "the rounded answer was not announced"
+            xdotool key shift+Tab End
+            sleep 1
+            notified 4 && fail "moving a slider raised a notification: $(cat "$uia")"
+            xdotool key Return
+            wait_for 10 notified 4 || fail "no triangle was not announced"
+        fi
+        # The formulas box by the key that carries О, with the Latin group active.
+        xdotool key alt+j
+        box=$(window_id "Использоавннае формулы")
+        wait_for 5 on_screen "$box" || fail "at $dpi dpi the formulas box leaves the screen"
+        [ -z "${STOROMER_SHOTS:-}" ] || import -window root "$STOROMER_SHOTS/wine-$dpi.png"
+        xdotool windowactivate --sync "$box" key Escape
+        wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
+        xdotool windowactivate --sync "$main"
+        end_by_escape
+        # Every caption fits at this scale, as the window suite checks it.
+        wine "$tests_bin" captionsFit >"$scratch/captions.log" 2>&1 ||
+            fail "at $dpi dpi: $(grep -a FAIL -A3 "$scratch/captions.log")"
+        if [ "$dpi" = 96 ]; then
+            grep -a . "$uia"
+            expected=(
+                "TREE window 'Сторомер'"
+                "TREE   radio button 'Вычислить периметр треугольника'"
+                "TREE   radio button 'Вычислить площадь треугольника'"
+                "TREE   button 'Формулы'" "TREE   button 'Вычислить'" "TREE   button 'Выход'"
+                "TREE   edit 'Ответ'" "TREE   check box 'Округлить'"
+                "TREE   slider 'Третья сторона треугольника' 0..50 = 0"
+                "TREE   slider 'Вторая сторона треугольника' 0..50 = 0"
+                "TREE   slider 'Первая сторона треугольника' 0..50 = 0"
+                "TREE   text 'A'" "TREE   text 'B'" "TREE   text 'C'"
+                "NOTIFICATION kind=4 processing=1 on 'Ответ': '6'"
+                "NOTIFICATION kind=4 processing=1 on 'Ответ': '6,000'"
+                "NOTIFICATION kind=4 processing=1 on 'Ответ': 'Нет такого треугольника'")
+            for line in "${expected[@]}"; do
+                grep -qxF "$line" "$uia" || fail "the UI Automation record lacks: $line"
+            done
+            [ "$(grep -c "^NOTIFICATION kind=4 processing=1 on 'Ответ': '6'\$" "$uia")" = 2 ] ||
+                fail "the same answer twice was not announced twice"
+            [ "$(grep -c '^NOTIFICATION' "$uia")" = 4 ] || fail "announced more than the answers"
+        fi
+    done
     ;;
 atspi)
     start_session

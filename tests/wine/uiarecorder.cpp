@@ -1,0 +1,194 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+//
+// A recording stand-in for Windows' UI Automation core (uiautomationcore.dll),
+// for tests under Wine, whose own core says no client listens and has no
+// notifications. It is not a screen reader: it says that a client listens,
+// writes every event Qt raises to the file named by STOROMER_UIA_LOG, and on
+// the first request for the window's provider writes the provider tree (name,
+// control type, a slider's range and value) as a screen reader would walk it.
+#include <windows.h>
+
+#include <ole2.h>
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Not in MinGW's headers; the order of its methods is Windows'.
+struct IRangeValueProvider : IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE SetValue(double) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Value(double*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Maximum(double*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Minimum(double*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_LargeChange(double*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_SmallChange(double*) = 0;
+};
+constexpr IID kRangeValueProvider = {
+    0x36dc7aef, 0x33e6, 0x4691, {0xaf, 0xe1, 0x2b, 0xe7, 0x27, 0x4b, 0x3d, 0x33}};
+
+std::string Utf8(const wchar_t* text)
+{
+    if (!text) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? size - 1 : 0, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+void Log(const std::string& line)
+{
+    if (const char* path = std::getenv("STOROMER_UIA_LOG")) {
+        if (FILE* file = std::fopen(path, "ab")) {
+            std::fprintf(file, "%s\n", line.c_str());
+            std::fclose(file);
+        }
+    }
+}
+
+std::string Name(IRawElementProviderSimple* element)
+{
+    VARIANT name;
+    VariantInit(&name);
+    if (!element || FAILED(element->GetPropertyValue(UIA_NamePropertyId, &name)) ||
+        name.vt != VT_BSTR) {
+        return {};
+    }
+    std::string out = Utf8(name.bstrVal);
+    VariantClear(&name);
+    return out;
+}
+
+const char* ControlType(IRawElementProviderSimple* element)
+{
+    VARIANT type;
+    VariantInit(&type);
+    element->GetPropertyValue(UIA_ControlTypePropertyId, &type);
+    // The control type ids of Windows' UIAutomationClient.h.
+    switch (type.vt == VT_I4 ? type.lVal : 0) {
+    case 50000: return "button";
+    case 50002: return "check box";
+    case 50004: return "edit";
+    case 50013: return "radio button";
+    case 50015: return "slider";
+    case 50020: return "text";
+    case 50032: return "window";
+    case 50033: return "pane";
+    case 50038: return "separator";
+    default: return "other";
+    }
+}
+
+std::string Range(IRawElementProviderSimple* element)
+{
+    IUnknown* pattern = nullptr;
+    IRangeValueProvider* range = nullptr;
+    if (FAILED(element->GetPatternProvider(UIA_RangeValuePatternId, &pattern)) || !pattern) {
+        return {};
+    }
+    std::string out;
+    if (SUCCEEDED(pattern->QueryInterface(kRangeValueProvider, reinterpret_cast<void**>(&range)))) {
+        double low = 0, high = 0, value = 0;
+        range->get_Minimum(&low);
+        range->get_Maximum(&high);
+        range->get_Value(&value);
+        char text[64];
+        std::snprintf(text, sizeof text, " %g..%g = %g", low, high, value);
+        out = text;
+        range->Release();
+    }
+    pattern->Release();
+    return out;
+}
+
+void Walk(IRawElementProviderSimple* element, int depth)
+{
+    Log("TREE " + std::string(2 * depth, ' ') + ControlType(element) + " '" + Name(element) + "'" +
+        Range(element));
+    IRawElementProviderFragment* fragment = nullptr;
+    if (FAILED(element->QueryInterface(IID_IRawElementProviderFragment,
+                                       reinterpret_cast<void**>(&fragment)))) {
+        return;
+    }
+    IRawElementProviderFragment* child = nullptr;
+    fragment->Navigate(NavigateDirection_FirstChild, &child);
+    while (child) {
+        IRawElementProviderSimple* simple = nullptr;
+        if (SUCCEEDED(child->QueryInterface(IID_IRawElementProviderSimple,
+                                            reinterpret_cast<void**>(&simple)))) {
+            Walk(simple, depth + 1);
+            simple->Release();
+        }
+        IRawElementProviderFragment* next = nullptr;
+        child->Navigate(NavigateDirection_NextSibling, &next);
+        child->Release();
+        child = next;
+    }
+    fragment->Release();
+}
+
+bool g_walked = false;
+
+} // namespace
+
+extern "C" {
+
+__declspec(dllexport) BOOL WINAPI UiaClientsAreListening()
+{
+    return TRUE;
+}
+
+__declspec(dllexport) HRESULT WINAPI UiaHostProviderFromHwnd(HWND, IRawElementProviderSimple** out)
+{
+    *out = nullptr;
+    return S_OK;
+}
+
+__declspec(dllexport) LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM,
+                                                                 IRawElementProviderSimple* root)
+{
+    if (root && !g_walked) {
+        g_walked = true;
+        Walk(root, 0);
+    }
+    return 0;
+}
+
+__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationEvent(IRawElementProviderSimple* element,
+                                                             EVENTID id)
+{
+    Log("EVENT " + std::to_string(id) + " on '" + Name(element) + "'");
+    return S_OK;
+}
+
+__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationPropertyChangedEvent(
+    IRawElementProviderSimple* element, PROPERTYID id, VARIANT, VARIANT value)
+{
+    std::string shown;
+    if (value.vt == VT_BSTR) {
+        shown = ": '" + Utf8(value.bstrVal) + "'";
+    } else if (value.vt == VT_R8) {
+        shown = ": " + std::to_string(static_cast<int>(value.dblVal));
+    }
+    Log("PROPERTY " + std::to_string(id) + " on '" + Name(element) + "'" + shown);
+    return S_OK;
+}
+
+__declspec(dllexport) HRESULT WINAPI UiaRaiseNotificationEvent(IRawElementProviderSimple* element,
+                                                               int kind, int processing,
+                                                               BSTR text, BSTR)
+{
+    Log("NOTIFICATION kind=" + std::to_string(kind) + " processing=" + std::to_string(processing) +
+        " on '" + Name(element) + "': '" + Utf8(text) + "'");
+    return S_OK;
+}
+
+} // extern "C"
