@@ -124,7 +124,9 @@ windows() {
     # A prefix kept in the cache; the Wine scenario makes its own beside it.
     export WINEPREFIX=$cache/wine
     [ -d "$WINEPREFIX/drive_c" ] || WINEDEBUG=-all wineboot --init >/dev/null 2>&1
-    ctest --test-dir build/windows --output-on-failure --no-tests=error -j 2
+    # Qt for Windows draws on a real display only: Wine's, on an Xvfb.
+    xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' \
+        ctest --test-dir build/windows --output-on-failure --no-tests=error -j 2
 }
 
 install_missing() {

@@ -2,11 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Storomer developers
 # SPDX-License-Identifier: MIT
 #
-# Start-up of the Windows program under Wine next to the Linux one:
+# Start-up and size of the Windows program next to a bare window built from
+# the same static Qt, both under Wine:
 #   bench/startup-wine.sh [rounds]   (default 10; after ./build.sh windows)
 # Round by round, under one Xvfb with no window manager, the time from exec to
-# the window «Сторомер» being visible, polled every 5 ms; Wine's server is
-# started anew each time, as for a user's first start. Prints median and min-max.
+# the window being visible, polled every 5 ms; Wine's server is started anew
+# each time, as for a user's first start. Prints medians and min-max.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 rounds=${1:-10}
@@ -19,13 +20,13 @@ trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 until grep -q . "$scratch/display"; do sleep 0.05; done
 export DISPLAY=:$(head -n 1 "$scratch/display")
 
-# Milliseconds from exec of "$@" to its window being visible.
+# Milliseconds from exec of wine "$2" to its window titled $1 being visible.
 measure() {
     local t0 t1 p
     t0=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
+    wine "$2" >/dev/null 2>&1 &
     p=$!
-    until xdotool search --onlyvisible --name '^Сторомер$' >/dev/null 2>&1; do sleep 0.005; done
+    until xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do sleep 0.005; done
     t1=$(date +%s%N)
     kill "$p" 2>/dev/null
     wineserver -k 2>/dev/null || true
@@ -36,12 +37,12 @@ stats() { sort -g | awk '{ v[NR] = $1 } END {
     m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
     printf "median %s ms [%s-%s]\n", m, v[1], v[NR] }'; }
 
-linux=build/default/window/storomer exe=build/windows/storomer.exe
-measure "$linux" >/dev/null
-measure wine "$exe" >/dev/null # not counted: the page cache and Wine's prefix warm up
+exe=build/windows/window/storomer.exe bare=build/windows/bench/storomer_barewindow.exe
+measure Сторомер "$exe" >/dev/null # not counted: the page cache and Wine's prefix warm up
+measure bare "$bare" >/dev/null
 for ((r = 0; r < rounds; r++)); do
-    echo "$(measure "$linux") $(measure wine "$exe")"
+    echo "$(measure Сторомер "$exe") $(measure bare "$bare")"
 done >"$scratch/results"
-echo "$rounds rounds; storomer $(stat -c %s "$linux") bytes, storomer.exe $(stat -c %s "$exe") bytes"
-echo "Linux binary:   $(cut -d' ' -f1 "$scratch/results" | stats)"
-echo "exe under Wine: $(cut -d' ' -f2 "$scratch/results" | stats)"
+echo "$rounds rounds; storomer.exe $(stat -c %s "$exe") bytes, bare window $(stat -c %s "$bare") bytes"
+echo "storomer.exe: $(cut -d' ' -f1 "$scratch/results" | stats)"
+echo "bare window:  $(cut -d' ' -f2 "$scratch/results" | stats)"

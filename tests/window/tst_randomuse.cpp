@@ -55,8 +55,13 @@ void CountWarnings(QtMsgType type, const QMessageLogContext& context, const QStr
 {
     // The offscreen platform cannot raise a tooltip or pass size hints to a
     // window manager it does not have; it says so, and that is no fault of ours.
-    if (text.contains(QLatin1String("This plugin does not support"))) {
-        return;
+    // Wine, likewise, lacks per-window DPI scaling of the frame and the
+    // system's icons for the message box, and Qt says so.
+    for (const char* known : {"This plugin does not support", "EnableNonClientDpiScaling()",
+                              "QPixmap::fromWinHICON()"}) {
+        if (text.contains(QLatin1String(known))) {
+            return;
+        }
     }
     if (type != QtDebugMsg && type != QtInfoMsg) {
         g_warnings << text;

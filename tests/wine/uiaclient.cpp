@@ -4,9 +4,8 @@
 // uiaclient <window title>: asks the window for its UI Automation provider,
 // as a screen reader's first request does, which turns Qt's UI Automation on.
 // Exits 1 when no such window shows within 30 seconds.
-#include <windows.h>
-
 #include <shellapi.h>
+#include <windows.h>
 
 int main()
 {

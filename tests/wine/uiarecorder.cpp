@@ -7,15 +7,13 @@
 // writes every event Qt raises to the file named by STOROMER_UIA_LOG, and on
 // the first request for the window's provider writes the provider tree (name,
 // control type, a slider's range and value) as a screen reader would walk it.
-#include <windows.h>
-
-#include <ole2.h>
-#include <uiautomationclient.h>
-#include <uiautomationcore.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <ole2.h>
 #include <string>
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
+#include <windows.h>
 
 namespace {
 
@@ -74,16 +72,26 @@ const char* ControlType(IRawElementProviderSimple* element)
     element->GetPropertyValue(UIA_ControlTypePropertyId, &type);
     // The control type ids of Windows' UIAutomationClient.h.
     switch (type.vt == VT_I4 ? type.lVal : 0) {
-    case 50000: return "button";
-    case 50002: return "check box";
-    case 50004: return "edit";
-    case 50013: return "radio button";
-    case 50015: return "slider";
-    case 50020: return "text";
-    case 50032: return "window";
-    case 50033: return "pane";
-    case 50038: return "separator";
-    default: return "other";
+    case 50000:
+        return "button";
+    case 50002:
+        return "check box";
+    case 50004:
+        return "edit";
+    case 50013:
+        return "radio button";
+    case 50015:
+        return "slider";
+    case 50020:
+        return "text";
+    case 50032:
+        return "window";
+    case 50033:
+        return "pane";
+    case 50038:
+        return "separator";
+    default:
+        return "other";
     }
 }
 
@@ -152,8 +160,8 @@ __declspec(dllexport) HRESULT WINAPI UiaHostProviderFromHwnd(HWND, IRawElementPr
     return S_OK;
 }
 
-__declspec(dllexport) LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM,
-                                                                 IRawElementProviderSimple* root)
+__declspec(dllexport) LRESULT WINAPI
+    UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple* root)
 {
     if (root && !g_walked) {
         g_walked = true;
@@ -162,15 +170,16 @@ __declspec(dllexport) LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, L
     return 0;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationEvent(IRawElementProviderSimple* element,
-                                                             EVENTID id)
+__declspec(dllexport) HRESULT WINAPI
+    UiaRaiseAutomationEvent(IRawElementProviderSimple* element, EVENTID id)
 {
     Log("EVENT " + std::to_string(id) + " on '" + Name(element) + "'");
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationPropertyChangedEvent(
-    IRawElementProviderSimple* element, PROPERTYID id, VARIANT, VARIANT value)
+__declspec(dllexport) HRESULT WINAPI
+    UiaRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple* element, PROPERTYID id,
+                                           VARIANT, VARIANT value)
 {
     std::string shown;
     if (value.vt == VT_BSTR) {
@@ -182,9 +191,9 @@ __declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationPropertyChangedEvent(
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseNotificationEvent(IRawElementProviderSimple* element,
-                                                               int kind, int processing,
-                                                               BSTR text, BSTR)
+__declspec(dllexport) HRESULT WINAPI
+    UiaRaiseNotificationEvent(IRawElementProviderSimple* element, int kind, int processing,
+                              BSTR text, BSTR)
 {
     Log("NOTIFICATION kind=" + std::to_string(kind) + " processing=" + std::to_string(processing) +
         " on '" + Name(element) + "': '" + Utf8(text) + "'");
