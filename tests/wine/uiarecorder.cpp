@@ -7,13 +7,16 @@
 // writes every event Qt raises to the file named by STOROMER_UIA_LOG, and on
 // the first request for the window's provider writes the provider tree (name,
 // control type, a slider's range and value) as a screen reader would walk it.
-#include <cstdio>
-#include <cstdlib>
+// clang-format off: windows.h first, the others build on it
 #include <ole2.h>
-#include <string>
 #include <uiautomationclient.h>
 #include <uiautomationcore.h>
 #include <windows.h>
+// clang-format on
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
