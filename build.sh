@@ -7,6 +7,7 @@
 #   ./build.sh test     runs every test, then all of them again under the sanitizers,
 #                       and the Windows program under Wine where Qt for Windows is built
 #   ./build.sh windows  builds storomer.exe (and once, Qt for Windows) and tests it under Wine
+#   ./build.sh windows-qt  only builds Qt for Windows into its cache, once
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -124,9 +125,7 @@ windows() {
     # A prefix kept in the cache; the Wine scenario makes its own beside it.
     export WINEPREFIX=$cache/wine
     [ -d "$WINEPREFIX/drive_c" ] || WINEDEBUG=-all wineboot --init >/dev/null 2>&1
-    # Qt for Windows draws on a real display only: Wine's, on an Xvfb.
-    xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' \
-        ctest --test-dir build/windows --output-on-failure --no-tests=error -j 2
+    ctest --test-dir build/windows --output-on-failure --no-tests=error -j 2
 }
 
 install_missing() {
@@ -176,8 +175,12 @@ windows)
     windows_qt
     windows
     ;;
+windows-qt)
+    install_missing "${windows_packages[@]}"
+    windows_qt
+    ;;
 *)
-    echo "usage: $0 run|test|windows" >&2
+    echo "usage: $0 run|test|windows|windows-qt" >&2
     exit 2
     ;;
 esac

@@ -37,7 +37,7 @@ stats() { sort -g | awk '{ v[NR] = $1 } END {
     m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
     printf "median %s ms [%s-%s]\n", m, v[1], v[NR] }'; }
 
-exe=build/windows/window/storomer.exe bare=build/windows/bench/storomer_barewindow.exe
+exe=build/windows/storomer.exe bare=build/windows/storomer_barewindow.exe
 measure Сторомер "$exe" >/dev/null # not counted: the page cache and Wine's prefix warm up
 measure bare "$bare" >/dev/null
 for ((r = 0; r < rounds; r++)); do

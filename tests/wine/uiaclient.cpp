@@ -5,8 +5,8 @@
 // as a screen reader's first request does, which turns Qt's UI Automation on.
 // Exits 1 when no such window shows within 30 seconds.
 // clang-format off: windows.h first, the others build on it
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 // clang-format on
 
 int main()

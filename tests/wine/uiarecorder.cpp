@@ -6,7 +6,7 @@
 // notifications. It is not a screen reader: it says that a client listens,
 // writes every event Qt raises to the file named by STOROMER_UIA_LOG, and on
 // the first request for the window's provider writes the provider tree (name,
-// control type, a slider's range and value) as a screen reader would walk it.
+// control type) as a screen reader would walk it.
 // clang-format off: windows.h first, the others build on it
 #include <ole2.h>
 #include <uiautomationclient.h>
@@ -19,20 +19,6 @@
 #include <string>
 
 namespace {
-
-// Not in MinGW's headers; the order of its methods is Windows'.
-struct IRangeValueProvider : IUnknown
-{
-    virtual HRESULT STDMETHODCALLTYPE SetValue(double) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_Value(double*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_Maximum(double*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_Minimum(double*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_LargeChange(double*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_SmallChange(double*) = 0;
-};
-constexpr IID kRangeValueProvider = {
-    0x36dc7aef, 0x33e6, 0x4691, {0xaf, 0xe1, 0x2b, 0xe7, 0x27, 0x4b, 0x3d, 0x33}};
 
 std::string Utf8(const wchar_t* text)
 {
@@ -98,32 +84,9 @@ const char* ControlType(IRawElementProviderSimple* element)
     }
 }
 
-std::string Range(IRawElementProviderSimple* element)
-{
-    IUnknown* pattern = nullptr;
-    IRangeValueProvider* range = nullptr;
-    if (FAILED(element->GetPatternProvider(UIA_RangeValuePatternId, &pattern)) || !pattern) {
-        return {};
-    }
-    std::string out;
-    if (SUCCEEDED(pattern->QueryInterface(kRangeValueProvider, reinterpret_cast<void**>(&range)))) {
-        double low = 0, high = 0, value = 0;
-        range->get_Minimum(&low);
-        range->get_Maximum(&high);
-        range->get_Value(&value);
-        char text[64];
-        std::snprintf(text, sizeof text, " %g..%g = %g", low, high, value);
-        out = text;
-        range->Release();
-    }
-    pattern->Release();
-    return out;
-}
-
 void Walk(IRawElementProviderSimple* element, int depth)
 {
-    Log("TREE " + std::string(2 * depth, ' ') + ControlType(element) + " '" + Name(element) + "'" +
-        Range(element));
+    Log("TREE " + std::string(2 * depth, ' ') + ControlType(element) + " '" + Name(element) + "'");
     IRawElementProviderFragment* fragment = nullptr;
     if (FAILED(element->QueryInterface(IID_IRawElementProviderFragment,
                                        reinterpret_cast<void**>(&fragment)))) {
