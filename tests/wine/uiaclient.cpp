@@ -4,9 +4,10 @@
 // uiaclient <window title>: asks the window for its UI Automation provider,
 // as a screen reader's first request does, which turns Qt's UI Automation on.
 // Exits 1 when no such window shows within 30 seconds.
-// clang-format off: windows.h first, the others build on it
-#include <shellapi.h>
+// windows.h first: the others build on it.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
 // clang-format on
 
 int main()

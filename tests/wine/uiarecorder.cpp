@@ -7,11 +7,12 @@
 // writes every event Qt raises to the file named by STOROMER_UIA_LOG, and on
 // the first request for the window's provider writes the provider tree (name,
 // control type) as a screen reader would walk it.
-// clang-format off: windows.h first, the others build on it
+// windows.h first: the others build on it.
+// clang-format off
+#include <windows.h>
 #include <ole2.h>
 #include <uiautomationclient.h>
 #include <uiautomationcore.h>
-#include <windows.h>
 // clang-format on
 
 #include <cstdio>
