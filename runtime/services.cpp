@@ -58,4 +58,9 @@ void SetEndHandler(std::function<void()> handler)
     EndHandler() = std::move(handler);
 }
 
+bool IsWayland()
+{
+    return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
 } // namespace runtime

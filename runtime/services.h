@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The runtime's message box and the end of the program.
+// The runtime's message box, the end of the program, and what kind of
+// session it runs in.
 
 #include <functional>
 #include <string_view>
@@ -19,6 +20,10 @@ void MsgBox(QWidget* owner, std::string_view prompt, std::string_view title);
 // Ends the program at once with status 0: its windows go away and no further
 // event is handled.
 void End();
+
+// Whether the program is a native Wayland client, which is told no global
+// places and places no window itself.
+bool IsWayland();
 
 // Tests put their own end in place to see it happen; an empty one restores the real end.
 void SetEndHandler(std::function<void()> handler);

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/firstplacement.h"
 
+#include "runtime/services.h"
+
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -30,7 +31,7 @@ FirstPlacement::FirstPlacement(QWidget* window) : QObject(window), m_window(wind
             m_frameWatch.stop();
         }
     });
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+    if (!runtime::IsWayland()) {
         window->installEventFilter(this);
     }
 }

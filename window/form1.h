@@ -9,10 +9,25 @@
 //   Command2 (click, Alt+О)        -> FormulasCommand(this window)
 //   Command3 (click, Esc, Alt+Ы)   -> ExitCommand()
 //
-// Enter and the access keys by physical key reach the buttons through
-// KeyRouting; FirstPlacement brings the window onto the screen once; Ctrl+C
-// copies the answer from anywhere. Nothing else in the window computes,
-// formats or reacts to an input.
+// Every key path of the window, and the unit that handles it:
+//
+//   Enter, keypad Enter        Command1 (the default button) from any control
+//                              but a command button, which takes it itself:
+//                              KeyRouting, and setDefault for the stock path
+//   Esc                        Command3 from anywhere: a QShortcut here
+//   Alt+И, Alt+О, Alt+Ы        the buttons by their access letters: Qt's
+//                              mnemonics from the captions
+//   Alt+B, Alt+J, Alt+S        the same by the physical key that carries the
+//                              letter in the Russian layout, under a Latin
+//                              group: KeyRouting with PhysicalKeys
+//   Tab, Shift+Tab             the tab order of the table: SetTabOrder
+//   arrows, Page Up/Down, Home, End   the sliders: QSlider
+//   Ctrl+C, Ctrl+Insert        copy the answer from anywhere: a QShortcut
+//                              here, and PictureBox::keyPressEvent in the box
+//   Shift+F10, Menu            the result box's menu: PictureBox::keyPressEvent
+//
+// FirstPlacement brings the window onto the screen once. Nothing else in the
+// window computes, formats or reacts to an input.
 
 #include "runtime/controls.h"
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "runtime/services.h"
 #include "storomer.xpm"
 #include "storomer_version.h"
 #include "window/form1.h"
@@ -93,7 +94,7 @@ int main(int, char*[])
     // Qt 6.4's Wayland plugin can hang for good in its own teardown (its event
     // thread waits on a read the main thread prepared): the program, whose
     // window is gone, ends here instead.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+    if (runtime::IsWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

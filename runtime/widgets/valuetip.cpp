@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/widgets/valuetip.h"
 
+#include "runtime/services.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -40,7 +42,7 @@ void ValueTip::ShowAt(const QString& text, const QPoint& bottomCentre)
     // A Wayland client knows no global places; there the compositor keeps
     // the tip on the screen.
     const QScreen* screen = QGuiApplication::screenAt(bottomCentre);
-    if (screen && QGuiApplication::platformName() != QLatin1String("wayland")) {
+    if (screen && !IsWayland()) {
         const QRect room = screen->availableGeometry();
         topLeft.setX(qBound(room.left(), topLeft.x(), room.right() + 1 - width()));
         topLeft.setY(qBound(room.top(), topLeft.y(), room.bottom() + 1 - height()));
