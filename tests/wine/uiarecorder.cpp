@@ -6,7 +6,7 @@
 // notifications. It is not a screen reader: it says that a client listens,
 // writes every event Qt raises to the file named by STOROMER_UIA_LOG, and on
 // the first request for the window's provider writes the provider tree (name,
-// control type) as a screen reader would walk it.
+// control type, a slider's range and value) as a screen reader would walk it.
 // windows.h first: the others build on it.
 // clang-format off
 #include <windows.h>
@@ -19,7 +19,20 @@
 #include <cstdlib>
 #include <string>
 
+// Not in MinGW's headers; the order of its methods is Windows'.
+struct IRangeValueProvider : IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE SetValue(double) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Value(double*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Maximum(double*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Minimum(double*) = 0;
+};
+
 namespace {
+
+constexpr IID kRangeValueProvider = {
+    0x36dc7aef, 0x33e6, 0x4691, {0xaf, 0xe1, 0x2b, 0xe7, 0x27, 0x4b, 0x3d, 0x33}};
 
 std::string Utf8(const wchar_t* text)
 {
@@ -85,9 +98,37 @@ const char* ControlType(IRawElementProviderSimple* element)
     }
 }
 
+// A slider's " min..max = value", through its range value pattern.
+std::string Range(IRawElementProviderSimple* element)
+{
+    IUnknown* pattern = nullptr;
+    if (FAILED(element->GetPatternProvider(UIA_RangeValuePatternId, &pattern)) || !pattern) {
+        return {};
+    }
+    std::string out;
+    IRangeValueProvider* range = nullptr;
+    if (SUCCEEDED(pattern->QueryInterface(kRangeValueProvider, reinterpret_cast<void**>(&range)))) {
+        double low = 0, high = 0, value = 0;
+        range->get_Minimum(&low);
+        range->get_Maximum(&high);
+        range->get_Value(&value);
+        for (const std::string& part :
+             {std::string(" "), std::to_string(static_cast<int>(low)), std::string(".."),
+              std::to_string(static_cast<int>(high)), std::string(" = "),
+              std::to_string(static_cast<int>(value))}) {
+            out += part;
+        }
+        range->Release();
+    }
+    pattern->Release();
+    return out;
+}
+
 void Walk(IRawElementProviderSimple* element, int depth)
 {
-    Log("TREE " + std::string(2 * depth, ' ') + ControlType(element) + " '" + Name(element) + "'");
+    const std::string kind = ControlType(element);
+    const std::string name = Name(element);
+    Log("TREE " + std::string(2 * depth, ' ') + kind + " '" + name + "'" + Range(element));
     IRawElementProviderFragment* fragment = nullptr;
     if (FAILED(element->QueryInterface(IID_IRawElementProviderFragment,
                                        reinterpret_cast<void**>(&fragment)))) {
