@@ -256,10 +256,12 @@ restore)
     # Put partly off the screen by the user, minimised and restored, the
     # window stays where it was put.
     start_program
-    xdotool windowmove "$main" -150 -100
     moved() { [ "$(client_area | cut -d+ -f2-)" = "$1" ]; }
     off_screen() { case "$(client_area | cut -d+ -f2-)" in -*) return 0 ;; esac; return 1; }
-    wait_for 10 off_screen || fail "the window manager did not move the window: $(client_area)"
+    # Asked again while the window manager is still framing a slow start,
+    # which puts the window back on the screen.
+    move_off() { xdotool windowmove "$main" -150 -100 && sleep 0.3 && off_screen; }
+    wait_for 10 move_off || fail "the window manager did not move the window: $(client_area)"
     put=$(client_area | cut -d+ -f2-)
     xdotool windowminimize --sync "$main"
     xdotool windowactivate --sync "$main"
