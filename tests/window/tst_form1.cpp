@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "runtime/widgets/announcer.h"
 #include "runtime/widgets/checkboxcontrol.h"
 #include "runtime/widgets/label.h"
 #include "runtime/widgets/optionbuttoncontrol.h"
@@ -720,6 +721,12 @@ void TestForm1::copyAnswer()
     }
     const QList<QVariantList> said{{copied}, {copied}};
     QCOMPARE(announced, copied.isEmpty() ? QList<QVariantList>() : said);
+    // The platform's part: AT-SPI hears a notification that shows with the
+    // answer; UI Automation a text value change, and nothing shows.
+    const auto* notification = box->findChild<runtime::Announcer*>();
+    const bool windows = QSysInfo::productType() == QLatin1String("windows");
+    QCOMPARE(notification->isVisible() ? notification->accessibleName() : QString(),
+             windows ? QString() : copied);
     const QString shown = Box();
 
     QClipboard* clipboard = QGuiApplication::clipboard();
