@@ -72,7 +72,7 @@ windows_qt() {
     dir=$(windows_qt_dir)
     [ -x "$dir/qt/bin/qt-cmake" ] && return 0
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
-    echo "Building Qt $version for Windows into $dir (once; about 30 minutes on 2 cores)"
+    echo "Building Qt $version for Windows into $dir (once; about 20 minutes on 2 cores)"
     mkdir -p "$dir"
     if [ ! -d "$dir/src" ]; then
         # The source from the machine's own Debian sources, through a private
@@ -115,7 +115,7 @@ TOOLCHAIN
     rm -rf "$dir/qtbuild"
 }
 
-# Builds build/windows/window/storomer.exe and the test suites against the
+# Builds build/windows/storomer.exe and the test suites against the
 # cached Qt, and runs them under Wine through CTest.
 windows() {
     local dir

@@ -130,10 +130,19 @@ start_program() {
     xdotool windowactivate --sync "$main"
 }
 
-# The client area's size and place, as "WxH+X+Y".
+# The client area's size and place of window $1 (the program's by default), as "WxH+X+Y".
 client_area() {
-    xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+    xwininfo -id "${1:-$main}" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
         /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print w "x" h "+" x "+" y}'
+}
+
+# Whether window $1, frame included, lies whole on a $2 x $3 screen; leaves
+# the frame's extents in left, right, top and bottom.
+on_screen() {
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+    IFS='x+' read -r w h x y <<<"$(client_area "$1")"
+    [ -n "$bottom" ] && [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
+        [ "$((x + w + right))" -le "$2" ] && [ "$((y + h + bottom))" -le "$3" ]
 }
 
 # Compositors will not run as root: they and their clients run as nobody,
@@ -228,16 +237,10 @@ placement-*)
     size=${scenario#placement-}
     SCREEN=${size}x24 start_session
     IFS=x read -r sw sh <<<"$size"
-    on_screen() {
-        read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
-        IFS='x+' read -r w h x y <<<"$(client_area)"
-        [ -n "$bottom" ] && [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
-            [ "$((x + w + right))" -le "$sw" ] && [ "$((y + h + bottom))" -le "$sh" ]
-    }
     for scale in 1 1.25 1.5 1.75 2; do
         start_program env QT_SCALE_FACTOR=$scale "$bin"
         # The window moves once the window manager has framed it.
-        wait_for 5 on_screen ||
+        wait_for 5 on_screen "$main" "$sw" "$sh" ||
             fail "at scale $scale on $size the window is at $(client_area) with frame $left,$right,$top,$bottom"
         if [ "$size" = 1024x768 ] && [ "$scale" = 1 ]; then
             [ "$(client_area)" = "257x193+255+208" ] || fail "at scale 1 the window is at $(client_area)"
@@ -541,16 +544,6 @@ wine)
     clipboard() { xclip -o -selection clipboard 2>/dev/null; }
     copied() { [ "$(clipboard)" = "$1" ]; }
     notified() { [ "$(grep -c '^NOTIFICATION' "$uia" 2>/dev/null)" -ge "$1" ]; }
-    # The whole of window $1, frame included, on the screen.
-    on_screen() {
-        local left right top bottom x y w h
-        read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
-        read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
-            /Absolute upper-left Y/ {y = $NF} /^ *Width/ {w = $NF} /^ *Height/ {h = $NF}
-            END {print x, y, w, h}')
-        [ -n "$bottom" ] && [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
-            [ "$((x + w + right))" -le 1366 ] && [ "$((y + h + bottom))" -le 768 ]
-    }
     for scale in 96:257x193 120:321x241 144:386x290 192:514x386; do
         IFS=: read -r dpi size <<<"$scale"
         wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
@@ -564,7 +557,7 @@ wine)
         IFS=x read -r ew eh <<<"$size"
         [ $((w - ew)) -ge -1 ] && [ $((w - ew)) -le 1 ] && [ $((h - eh)) -ge -1 ] &&
             [ $((h - eh)) -le 1 ] || fail "at $dpi dpi the client area is $(client_area), not $size"
-        wait_for 5 on_screen "$main" || fail "at $dpi dpi the window leaves the screen"
+        wait_for 5 on_screen "$main" 1366 768 || fail "at $dpi dpi the window leaves the screen"
         if [ "$dpi" = 96 ]; then
             wine "$uiaclient" "Сторомер" || fail "the UI Automation client found no window"
             wait_for 10 grep -q '^TREE' "$uia" || fail "Qt handed no provider tree"
@@ -590,7 +583,7 @@ wine)
         # The formulas box by the key that carries О, with the Latin group active.
         xdotool key alt+j
         box=$(window_id "Использоавннае формулы")
-        wait_for 5 on_screen "$box" || fail "at $dpi dpi the formulas box leaves the screen"
+        wait_for 5 on_screen "$box" 1366 768 || fail "at $dpi dpi the formulas box leaves the screen"
         [ -z "${STOROMER_SHOTS:-}" ] || import -window root "$STOROMER_SHOTS/wine-$dpi.png"
         xdotool windowactivate --sync "$box" key Escape
         wait_for 10 no_window "Использоавннае формулы" || fail "Esc did not close the formulas box"
