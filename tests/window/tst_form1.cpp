@@ -693,9 +693,9 @@ void TestForm1::copyAnswer_data()
 
 // Enter twice from the focused control: each answer, the same one again too,
 // is announced once, trimmed, and nothing else is (the sliders' moves
-// neither); how the platform says it, the Orca and Wine scenarios hear. Then Ctrl+C, Ctrl+Insert
-// and the context menu, opened by mouse, Menu key and Shift+F10, copy the answer without the blanks
-// around it.
+// neither); what a screen reader then hears, the Orca and Wine scenarios
+// check. Then Ctrl+C, Ctrl+Insert and the context menu, opened by mouse, Menu
+// key and Shift+F10, copy the answer without the blanks around it.
 void TestForm1::copyAnswer()
 {
     QFETCH(QList<int>, sides);
