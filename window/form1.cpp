@@ -57,7 +57,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     new FirstPlacement(this);
     SetTabOrder();
     ConnectCommands();
-    Check1->setFocus();
+    m_named.Check1->setFocus();
 }
 
 void Form1::CreateControls()
@@ -91,15 +91,16 @@ void Form1::CreateControls()
     // Option1 and Option2 are the window's only option buttons, so as
     // auto-exclusive siblings they form one group: neither is selected at start,
     // and selecting one clears the other.
-    Option1 = Find<runtime::OptionButtonControl>("Option1");
-    Option2 = Find<runtime::OptionButtonControl>("Option2");
-    Command1 = Find<QPushButton>("Command1");
-    Command3 = Find<QPushButton>("Command3");
-    Picture1 = Find<runtime::PictureBox>("Picture1");
-    Check1 = Find<runtime::CheckBoxControl>("Check1");
-    Slider1 = Find<runtime::SliderControl>("Slider1");
-    Slider2 = Find<runtime::SliderControl>("Slider2");
-    Slider3 = Find<runtime::SliderControl>("Slider3");
+    m_named = {Find<runtime::OptionButtonControl>("Option1"),
+               Find<runtime::OptionButtonControl>("Option2"),
+               Find<QPushButton>("Command1"),
+               Find<QPushButton>("Command2"),
+               Find<QPushButton>("Command3"),
+               Find<runtime::PictureBox>("Picture1"),
+               Find<runtime::CheckBoxControl>("Check1"),
+               Find<runtime::SliderControl>("Slider1"),
+               Find<runtime::SliderControl>("Slider2"),
+               Find<runtime::SliderControl>("Slider3")};
 
     // A letter label names the slider beside it, for a screen reader.
     for (const ControlDescription& d : kForm1Controls) {
@@ -186,23 +187,23 @@ void Form1::SetTabOrder()
 
 void Form1::ConnectCommands()
 {
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, [this] { calc::CalculateCommand(Controls()); });
-    connect(Find<QPushButton>("Command2"), &QPushButton::clicked, this,
-            [this] { FormulasCommand(this); });
-    connect(Command3, &QPushButton::clicked, this, [] { ExitCommand(); });
+    m_named.Command1->setDefault(true);
+    connect(m_named.Command1, &QPushButton::clicked, this,
+            [this] { calc::CalculateCommand(CommandControls()); });
+    connect(m_named.Command2, &QPushButton::clicked, this, [this] { FormulasCommand(this); });
+    connect(m_named.Command3, &QPushButton::clicked, this, [] { ExitCommand(); });
 
     // Esc is the cancel key of the whole window, whatever has the focus.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancel->setContext(Qt::WindowShortcut);
-    connect(cancel, &QShortcut::activated, Command3, &QPushButton::click);
+    connect(cancel, &QShortcut::activated, m_named.Command3, &QPushButton::click);
 
     // The answer is copied from anywhere: no other control has a selection.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WindowShortcut);
-    connect(copy, &QShortcut::activated, Picture1, &runtime::PictureBox::Copy);
+    connect(copy, &QShortcut::activated, m_named.Picture1, &runtime::PictureBox::Copy);
 
-    auto* keys = new KeyRouting(this, Command1);
+    auto* keys = new KeyRouting(this, m_named.Command1);
     installEventFilter(keys);
     for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         control->installEventFilter(keys);
@@ -223,16 +224,18 @@ void Form1::FitFonts()
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     shrinkUntil(this, [&] {
         return std::all_of(children.cbegin(), children.cend(), [&](QWidget* control) {
-            return control == Picture1 || runtime::CaptionFits(*control);
+            return control == m_named.Picture1 || runtime::CaptionFits(*control);
         });
     });
     const QStringList widestLines = {Text(kResultWidestLines[0]), Text(kResultWidestLines[1])};
-    shrinkUntil(Picture1, [&] { return runtime::CaptionFits(*Picture1, widestLines); });
+    shrinkUntil(m_named.Picture1,
+                [&] { return runtime::CaptionFits(*m_named.Picture1, widestLines); });
 }
 
-runtime::FormControls Form1::Controls()
+runtime::FormControls Form1::CommandControls()
 {
-    return {*Slider1, *Slider2, *Slider3, *Option1, *Option2, *Check1, *Picture1};
+    return {*m_named.Slider1, *m_named.Slider2, *m_named.Slider3, *m_named.Option1,
+            *m_named.Option2, *m_named.Check1,  *m_named.Picture1};
 }
 
 } // namespace window

@@ -51,7 +51,25 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
+    // The controls that act, by the names of the window's table, typed; the
+    // window owns them all. Whoever drives the window (the tests) reaches them
+    // here, so that a renamed control fails to compile.
+    struct Controls
+    {
+        runtime::OptionButtonControl* Option1 = nullptr;
+        runtime::OptionButtonControl* Option2 = nullptr;
+        QPushButton* Command1 = nullptr;
+        QPushButton* Command2 = nullptr;
+        QPushButton* Command3 = nullptr;
+        runtime::PictureBox* Picture1 = nullptr;
+        runtime::CheckBoxControl* Check1 = nullptr;
+        runtime::SliderControl* Slider1 = nullptr;
+        runtime::SliderControl* Slider2 = nullptr;
+        runtime::SliderControl* Slider3 = nullptr;
+    };
+
     explicit Form1(QWidget* parent = nullptr);
+    const Controls& Named() const { return m_named; }
 
 private:
     void CreateControls();
@@ -61,18 +79,9 @@ private:
     void ConnectCommands();
     void FitFonts();
     // What the Calculate command reads and writes, borrowed for one call.
-    runtime::FormControls Controls();
+    runtime::FormControls CommandControls();
 
-    // The controls the commands need; the window owns them all.
-    runtime::OptionButtonControl* Option1 = nullptr;
-    runtime::OptionButtonControl* Option2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    runtime::PictureBox* Picture1 = nullptr;
-    runtime::CheckBoxControl* Check1 = nullptr;
-    runtime::SliderControl* Slider1 = nullptr;
-    runtime::SliderControl* Slider2 = nullptr;
-    runtime::SliderControl* Slider3 = nullptr;
+    Controls m_named;
 };
 
 } // namespace window

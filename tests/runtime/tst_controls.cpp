@@ -1,23 +1,86 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "runtime/widgets/captionfit.h"
 #include "runtime/widgets/checkboxcontrol.h"
+#include "runtime/widgets/label.h"
 #include "runtime/widgets/optionbuttoncontrol.h"
-#include "runtime/widgets/picturebox.h"
 #include "runtime/widgets/slidercontrol.h"
+#include "runtime/widgets/valuetip.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionSlider>
 #include <QTest>
 
+#include <array>
+#include <cmath>
+
+// Each control on its own, in a window of its own, set up as the window sets
+// it up; what the controls do together is the window suite's.
 class TestControls : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup() { m_window.reset(); }
+
     void checkBoxValue_data();
     void checkBoxValue();
     void sliderValueFollowsKeys();
     void optionValue();
-    void pictureBoxLines();
+    void optionButtonsUnderKeys();
+    void optionCaptionWraps();
+    void captionFits_data();
+    void captionFits();
+    void sliderShowsItsValue_data();
+    void sliderShowsItsValue();
+    void valueTipStaysOnScreen();
+    void focusShownOnlyOnFocused();
+
+private:
+    // A shown window in the window's font: a button, two option buttons and
+    // three sliders, in that tab order.
+    std::unique_ptr<QWidget> m_window;
+    QPushButton* m_button = nullptr;
+    std::array<runtime::OptionButtonControl*, 2> m_options{};
+    std::array<runtime::SliderControl*, 3> m_sliders{};
 };
+
+void TestControls::init()
+{
+    m_window = std::make_unique<QWidget>();
+    m_window->setGeometry(255, 208, 257, 193);
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSize(8);
+    m_window->setFont(font);
+    m_button = new QPushButton(QStringLiteral("Формулы"), m_window.get());
+    m_button->setGeometry(80, 168, 97, 25);
+    for (int i = 0; i < 2; ++i) {
+        m_options[i] = new runtime::OptionButtonControl(m_window.get());
+        m_options[i]->setGeometry(128 * i, 88, 129, 25);
+    }
+    m_options[0]->setText(QStringLiteral("Вычислить периметр треугольника"));
+    m_options[1]->setText(QStringLiteral("Вычислить площадь треугольника"));
+    for (int i = 0; i < 3; ++i) {
+        auto* slider = m_sliders[i] = new runtime::SliderControl(m_window.get());
+        slider->setGeometry(8, 16 + 24 * i, 249, 17);
+        slider->setRange(0, 50);
+        slider->setPageStep(5);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+    }
+    QWidget* const order[] = {m_button,     m_options[1], m_options[0],
+                              m_sliders[0], m_sliders[1], m_sliders[2]};
+    for (int i = 1; i < 6; ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_button->setFocus();
+}
 
 void TestControls::checkBoxValue_data()
 {
@@ -40,35 +103,219 @@ void TestControls::checkBoxValue()
 
 void TestControls::sliderValueFollowsKeys()
 {
-    runtime::SliderControl slider;
-    slider.setRange(0, 50);
-    slider.setPageStep(5);
-    QTest::keyClick(&slider, Qt::Key_Right);
-    QTest::keyClick(&slider, Qt::Key_PageUp);
-    QCOMPARE(slider.Value(), 6);
-    QTest::keyClick(&slider, Qt::Key_End);
-    QCOMPARE(slider.Value(), 50);
+    runtime::SliderControl* slider = m_sliders[1];
+    // A click in the channel, right of the thumb, moves it one large change.
+    QTest::mouseClick(slider, Qt::LeftButton, {},
+                      QPoint(slider->width() - 20, slider->height() / 2));
+    QCOMPARE(slider->Value(), 5);
+    slider->setFocus();
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 6}, {Qt::Key_PageUp, 11},
+                                             {Qt::Key_End, 50},  {Qt::Key_Right, 50},
+                                             {Qt::Key_Left, 49}, {Qt::Key_Home, 0}};
+    for (auto [key, value] : steps) {
+        QTest::keyClick(slider, key);
+        QCOMPARE(slider->Value(), value);
+    }
 }
 
 void TestControls::optionValue()
 {
-    runtime::OptionButtonControl option;
-    QCOMPARE(option.Value(), false);
-    option.setChecked(true);
-    QCOMPARE(option.Value(), true);
+    runtime::OptionButtonControl* option = m_options[0];
+    QCOMPARE(option->Value(), false);
+    option->setChecked(true);
+    QCOMPARE(option->Value(), true);
 }
 
-void TestControls::pictureBoxLines()
+void TestControls::optionButtonsUnderKeys()
 {
-    runtime::PictureBox box;
-    // One line high: a second line would be written out of sight.
-    box.WriteLine("первая");
-    box.WriteLine("second");
-    QCOMPARE(box.text(), QStringLiteral("первая"));
-    box.Clear();
-    QVERIFY(box.text().isEmpty());
-    box.WriteLine(" 12 ");
-    QCOMPARE(box.text(), QStringLiteral(" 12 "));
+    // One stop in the focus order; an arrow key moves to the other button of
+    // the group, and selects it once a selection has been made.
+    auto [option1, option2] = m_options;
+    option2->setFocus();
+    QTest::keyClick(option2, Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), option1);
+    QVERIFY(!option1->isChecked() && !option2->isChecked());
+    QTest::keyClick(option1, Qt::Key_Space);
+    QVERIFY(option1->isChecked());
+    QTest::keyClick(option1, Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), option2);
+    QVERIFY(option2->isChecked() && !option1->isChecked());
+    // Tab into the group lands on the selected button, and on past the group.
+    for (auto* selected : {option2, option1}) {
+        selected->click();
+        m_button->setFocus();
+        QTest::keyClick(m_button, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), selected);
+    }
+    QTest::keyClick(option1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_sliders[0]);
+    QTest::keyClick(m_sliders[0], Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), option1);
+    QTest::keyClick(option1, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), m_button);
+}
+
+void TestControls::optionCaptionWraps()
+{
+    // Two lines, each word on the line it starts, all inside the button.
+    for (auto* option : m_options) {
+        const QStringList lines = option->CaptionLines();
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.join(' '), option->text());
+        QVERIFY(runtime::CaptionFits(*option));
+    }
+}
+
+void TestControls::captionFits_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("room to spare") << "Выход" << 97 << true;
+    QTest::newRow("too narrow") << "Вывод использованных формул" << 40 << false;
+}
+
+// Where the window decides its font size: every kind of caption, measured as drawn.
+void TestControls::captionFits()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, width);
+    QFETCH(bool, fits);
+    QPushButton button(caption, m_window.get());
+    runtime::Label label(caption, m_window.get());
+    runtime::OptionButtonControl option(m_window.get());
+    option.setText(caption + ' ' + caption);
+    for (QWidget* control : std::initializer_list<QWidget*>{&button, &label, &option}) {
+        control->resize(width, 25);
+        QVERIFY2(runtime::CaptionFits(*control) == fits, control->metaObject()->className());
+    }
+}
+
+void TestControls::sliderShowsItsValue_data()
+{
+    QTest::addColumn<bool>("drag");
+    QTest::newRow("keys") << false;
+    QTest::newRow("drag") << true;
+}
+
+// The tip shows the value above the slider, clear of its thumb and groove.
+void TestControls::sliderShowsItsValue()
+{
+    QFETCH(bool, drag);
+    runtime::SliderControl* slider = m_sliders[1];
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = Qt::Horizontal;
+    option.maximum = slider->maximum();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_All;
+    auto part = [&](QStyle::SubControl control) {
+        option.sliderPosition = option.sliderValue = slider->value();
+        // What shows of it: the style may reach past the slider's edges.
+        const QRect r = slider->style()
+                            ->subControlRect(QStyle::CC_Slider, &option, control, slider)
+                            .intersected(slider->rect());
+        return QRect(slider->mapToGlobal(r.topLeft()), r.size());
+    };
+    if (drag) {
+        const QPoint thumb = slider->mapFromGlobal(part(QStyle::SC_SliderHandle).center());
+        QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
+        QMouseEvent move(QEvent::MouseMove, thumb + QPoint(25, 0), slider->mapToGlobal(thumb),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+    } else {
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_PageUp);
+    }
+    auto* tip = slider->findChild<runtime::ValueTip*>();
+    QTRY_VERIFY(tip->isVisible());
+    QCOMPARE(tip->text(), QString::number(slider->value()));
+    QVERIFY(slider->value() > 0);
+    const QRect tipRect = tip->frameGeometry();
+    QVERIFY2(!tipRect.intersects(part(QStyle::SC_SliderHandle)), "the tip covers the thumb");
+    QVERIFY2(!tipRect.intersects(part(QStyle::SC_SliderGroove)), "the tip covers the groove");
+    QVERIFY(tipRect.bottom() < slider->mapToGlobal(QPoint(0, 0)).y());
+    if (drag) {
+        QTest::mouseRelease(slider, Qt::LeftButton);
+    } else {
+        // It follows the thumb, and goes with the focus.
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        QCOMPARE(tip->text(), QString::number(slider->value()));
+        QVERIFY(tip->isVisible() && tip->frameGeometry().left() > tipRect.left());
+        m_button->setFocus();
+        QVERIFY(!tip->isVisible());
+    }
+}
+
+void TestControls::valueTipStaysOnScreen()
+{
+    // In the top right corner, where above the thumb at its end is off the screen.
+    const QRect screen = m_window->screen()->availableGeometry();
+    m_window->move(screen.right() + 1 - m_window->frameGeometry().width(), screen.top());
+    runtime::SliderControl* slider = m_sliders[0];
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_End);
+    auto* tip = slider->findChild<runtime::ValueTip*>();
+    QTRY_VERIFY(tip->isVisible());
+    QVERIFY2(screen.contains(tip->geometry()), "the tip leaves the screen");
+}
+
+// Whether the slider's tick marks are drawn in the focus colour. The thumb,
+// which may show the focus (the Windows style's does) and reach down there,
+// is left out.
+static bool TicksLookFocused(QSlider* slider)
+{
+    const QImage image = slider->grab().toImage();
+    const QColor focus = slider->palette().color(QPalette::Highlight);
+    const int thumb = slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+    const int thumbLeft = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(),
+                                                          slider->value(), slider->width() - thumb);
+    for (int y = image.height() - 4; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (x >= thumbLeft * image.devicePixelRatio() &&
+                x < (thumbLeft + thumb) * image.devicePixelRatio()) {
+                continue;
+            }
+            const QColor c = image.pixelColor(x, y);
+            // Near the highlight's hue and clearly coloured, as no grey is.
+            if (c.hsvSaturation() > 80 && std::abs(c.hsvHue() - focus.hsvHue()) < 20) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void TestControls::focusShownOnlyOnFocused()
+{
+    QStringList wrong;
+    auto check = [&](const QString& step) {
+        for (int i = 0; i < 3; ++i) {
+            if (TicksLookFocused(m_sliders[i])) {
+                wrong << step + ": slider " + QString::number(i + 1) +
+                             "'s ticks in the focus colour";
+            }
+        }
+    };
+    check("start");
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key,
+                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            check(QStringLiteral("key %1 to ").arg(i) +
+                  QApplication::focusWidget()->metaObject()->className());
+        }
+    }
+    for (int i : {2, 0, 1}) {
+        QTest::mouseClick(m_sliders[i], Qt::LeftButton);
+        check(QStringLiteral("click on slider %1").arg(i + 1));
+    }
+    m_button->setFocus();
+    m_window->resize(400, 300);
+    QTRY_COMPARE(m_window->size(), QSize(400, 300));
+    check("resize");
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(TestControls)

@@ -35,13 +35,11 @@ private:
 QStringList TestCommands::State()
 {
     QStringList state;
-    for (const char* name : {"Slider1", "Slider2", "Slider3"}) {
-        state << QString::number(Control<QSlider>(name)->value());
+    for (QSlider* slider : Sliders()) {
+        state << QString::number(slider->value());
     }
-    state << QString::number(Control<QRadioButton>("Option1")->isChecked())
-          << QString::number(Control<QRadioButton>("Option2")->isChecked())
-          << QString::number(Control<QCheckBox>("Check1")->checkState())
-          << Control<runtime::PictureBox>("Picture1")->text();
+    state << QString::number(ui->Option1->isChecked()) << QString::number(ui->Option2->isChecked())
+          << QString::number(ui->Check1->checkState()) << ui->Picture1->text();
     return state;
 }
 
@@ -75,11 +73,11 @@ void TestCommands::formulasBox()
     QFETCH(QString, open);
     QFETCH(QString, close);
 
-    Control<QSlider>("Slider1")->setValue(3);
-    Control<QRadioButton>("Option2")->click();
-    Control<QCheckBox>("Check1")->click();
-    Control<QPushButton>("Command1")->click();
-    Control<QSlider>("Slider2")->setFocus();
+    ui->Slider1->setValue(3);
+    ui->Option2->click();
+    ui->Check1->click();
+    ui->Command1->click();
+    ui->Slider2->setFocus();
     const QStringList before = State();
 
     // Three times in a row: each box is the same and changes nothing.
@@ -113,13 +111,13 @@ void TestCommands::formulasBox()
         });
 
         if (open == QLatin1String("click")) {
-            QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
+            QTest::mouseClick(ui->Command2, Qt::LeftButton);
         } else if (open == QLatin1String("Alt+О")) {
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x041E),
                                 QStringLiteral("о"), Qt::AltModifier);
         } else {
-            Control<QPushButton>("Command2")->setFocus();
-            QTest::keyClick(Control<QPushButton>("Command2"), Qt::Key_Return);
+            ui->Command2->setFocus();
+            QTest::keyClick(ui->Command2, Qt::Key_Return);
         }
         QVERIFY(ModalHandled());
         QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -136,14 +134,14 @@ void TestCommands::formulasBox()
         QCOMPARE(ends, 0);
         // The button that opened the box keeps the focus, as a click or an
         // access key gives it, once the box has gone.
-        QTRY_COMPARE(FocusName(), QStringLiteral("Command2"));
+        QTRY_COMPARE(QApplication::focusWidget(), ui->Command2);
     }
 }
 
 void TestCommands::escapeInTheBoxClosesOnlyTheBox()
 {
     ExpectModal([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    Control<QPushButton>("Command2")->click();
+    ui->Command2->click();
     QVERIFY(ModalHandled());
     QCOMPARE(ends, 0);
     QTRY_VERIFY(QApplication::focusWidget());
@@ -153,10 +151,10 @@ void TestCommands::escapeInTheBoxClosesOnlyTheBox()
 
 void TestCommands::exitWhileAResultShows()
 {
-    Control<QRadioButton>("Option1")->click();
-    Control<QPushButton>("Command1")->click();
-    QCOMPARE(Control<runtime::PictureBox>("Picture1")->text(), QStringLiteral(" 0 "));
-    QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
+    ui->Option1->click();
+    ui->Command1->click();
+    QCOMPARE(ui->Picture1->text(), QStringLiteral(" 0 "));
+    QTest::mouseClick(ui->Command3, Qt::LeftButton);
     QCOMPARE(ends, 1);
 }
 

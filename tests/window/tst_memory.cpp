@@ -38,10 +38,9 @@ void TestMemory::calculationsDoNotGrowTheProcess()
 #ifdef STOROMER_SANITIZE
     QSKIP("the sanitizers' own bookkeeping grows the process; LeakSanitizer checks leaks there");
 #endif
-    auto* command1 = Control<QPushButton>("Command1");
-    QSlider* sliders[] = {Control<QSlider>("Slider1"), Control<QSlider>("Slider2"),
-                          Control<QSlider>("Slider3")};
-    QRadioButton* options[] = {Control<QRadioButton>("Option1"), Control<QRadioButton>("Option2")};
+    auto* command1 = ui->Command1;
+    const auto sliders = Sliders();
+    QRadioButton* options[] = {ui->Option1, ui->Option2};
     auto run = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
             sliders[i % 3]->setValue(i % 51);

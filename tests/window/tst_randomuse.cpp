@@ -73,12 +73,8 @@ void CountWarnings(QtMsgType type, const QMessageLogContext& context, const QStr
 
 TestRandomUse::Inputs TestRandomUse::Read()
 {
-    return {Control<QSlider>("Slider1")->value(),
-            Control<QSlider>("Slider2")->value(),
-            Control<QSlider>("Slider3")->value(),
-            Control<QRadioButton>("Option1")->isChecked(),
-            Control<QRadioButton>("Option2")->isChecked(),
-            Control<QCheckBox>("Check1")->checkState()};
+    return {ui->Slider1->value(),     ui->Slider2->value(),     ui->Slider3->value(),
+            ui->Option1->isChecked(), ui->Option2->isChecked(), ui->Check1->checkState()};
 }
 
 TestRandomUse::Expectation TestRandomUse::Expected(const Inputs& in)
@@ -138,10 +134,9 @@ void TestRandomUse::randomUse()
     g_warnings.clear();
     g_previous = qInstallMessageHandler(CountWarnings);
 
-    QSlider* sliders[] = {Control<QSlider>("Slider1"), Control<QSlider>("Slider2"),
-                          Control<QSlider>("Slider3")};
-    auto* command1 = Control<QPushButton>("Command1");
-    auto* picture = Control<runtime::PictureBox>("Picture1");
+    const auto sliders = Sliders();
+    auto* command1 = ui->Command1;
+    auto* picture = ui->Picture1;
     int calculations = 0;
     int formulas = 0;
     QString failure;
@@ -162,12 +157,12 @@ void TestRandomUse::randomUse()
             QTest::mouseClick(slider, Qt::LeftButton, {},
                               QPoint(int(random.bounded(slider->width())), slider->height() - 2));
         } else if (what < 550) {
-            auto* option = Control<QRadioButton>(random.bounded(2) ? "Option1" : "Option2");
+            auto* option = random.bounded(2) ? ui->Option1 : ui->Option2;
             QTest::mouseClick(option, Qt::LeftButton, {},
                               QPoint(int(random.bounded(option->width())),
                                      int(random.bounded(option->height()))));
         } else if (what < 650) {
-            QTest::mouseClick(Control<QCheckBox>("Check1"), Qt::LeftButton, {}, QPoint(6, 12));
+            QTest::mouseClick(ui->Check1, Qt::LeftButton, {}, QPoint(6, 12));
         } else if (what < 750) {
             QTest::keyClick(QApplication::focusWidget(),
                             random.bounded(2) ? Qt::Key_Tab : Qt::Key_Backtab);
@@ -178,7 +173,7 @@ void TestRandomUse::randomUse()
             // Enter calculates unless a command button has the focus.
             QWidget* focus = QApplication::focusWidget();
             if (qobject_cast<QPushButton*>(focus) && focus != command1) {
-                focus = Control<QWidget>("Check1");
+                focus = ui->Check1;
                 focus->setFocus();
             }
             QTest::keyClick(focus, Qt::Key_Return);
@@ -197,7 +192,7 @@ void TestRandomUse::randomUse()
             calculates = true;
         } else {
             ExpectModal([](QMessageBox* box) { box->done(0); });
-            QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
+            QTest::mouseClick(ui->Command2, Qt::LeftButton);
             if (!ModalHandled()) {
                 failure = QStringLiteral("the formulas box did not open");
             }

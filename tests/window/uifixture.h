@@ -7,16 +7,31 @@
 // modal box appears that the test did not ask for.
 
 #include "runtime/services.h"
+#include "runtime/widgets/checkboxcontrol.h"
+#include "runtime/widgets/optionbuttoncontrol.h"
+#include "runtime/widgets/picturebox.h"
+#include "runtime/widgets/slidercontrol.h"
 #include "window/form1.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
+
+// A data column that names a control of the window, checked by the compiler:
+// PickControl<&window::Form1::Controls::Slider2>.
+using ControlPicker = QWidget* (*)(const window::Form1::Controls&);
+template <auto member> QWidget* PickControl(const window::Form1::Controls& controls)
+{
+    return controls.*member;
+}
+Q_DECLARE_METATYPE(ControlPicker)
 
 class UiFixture : public QObject
 {
@@ -24,7 +39,10 @@ class UiFixture : public QObject
 
 protected:
     std::unique_ptr<window::Form1> form;
+    const window::Form1::Controls* ui = nullptr;
     int ends = 0;
+
+    std::array<QSlider*, 3> Sliders() const { return {ui->Slider1, ui->Slider2, ui->Slider3}; }
 
     // Answers the next modal box with handler, then expects no other.
     void ExpectModal(std::function<void(QMessageBox*)> handler)
@@ -38,19 +56,13 @@ protected:
         return QTest::qWaitFor([this] { return !m_modalHandler; }, timeoutMs);
     }
 
-    template <class T> T* Control(const char* name)
+    static QStringList Names(const QList<QWidget*>& controls)
     {
-        auto* control = form->findChild<T*>(QString::fromLatin1(name));
-        if (!control) {
-            qFatal("no control %s of the expected kind", name);
+        QStringList names;
+        for (QWidget* control : controls) {
+            names << (control ? control->objectName() : QStringLiteral("<none>"));
         }
-        return control;
-    }
-
-    QString FocusName() const
-    {
-        QWidget* focus = QApplication::focusWidget();
-        return focus ? focus->objectName() : QStringLiteral("<none>");
+        return names;
     }
 
     void StartForm()
@@ -59,6 +71,7 @@ protected:
         m_unexpectedModal.clear();
         runtime::SetEndHandler([this] { ++ends; });
         form = std::make_unique<window::Form1>();
+        ui = &form->Named();
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         m_watch.start(20);

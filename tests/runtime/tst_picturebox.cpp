@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#include "runtime/widgets/picturebox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// The result box on its own, in a window of its own, as large and in the
+// same font as in the window.
+class TestPictureBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_box.reset(); }
+
+    void lines();
+    void keepsItsLineWhenRepainted();
+    void legibleAnswer_data();
+    void legibleAnswer();
+    void copyMenu_data();
+    void copyMenu();
+
+private:
+    std::unique_ptr<runtime::PictureBox> m_box;
+    int InkPixels();
+};
+
+void TestPictureBox::init()
+{
+    m_box = std::make_unique<runtime::PictureBox>();
+    m_box->resize(177, 25);
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    m_box->setFont(font);
+    m_box->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_box.get()));
+}
+
+int TestPictureBox::InkPixels()
+{
+    const QImage image = m_box->grab().toImage();
+    const QRgb ink = m_box->InkColor().rgb();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) == ink;
+        }
+    }
+    return count;
+}
+
+void TestPictureBox::lines()
+{
+    // One line high: a second line would be written out of sight.
+    m_box->WriteLine("первая");
+    m_box->WriteLine("second");
+    QCOMPARE(m_box->text(), QStringLiteral("первая"));
+    m_box->Clear();
+    QVERIFY(m_box->text().isEmpty());
+    m_box->WriteLine(" 12 ");
+    QCOMPARE(m_box->text(), QStringLiteral(" 12 "));
+}
+
+void TestPictureBox::keepsItsLineWhenRepainted()
+{
+    QCOMPARE(InkPixels(), 0);
+    m_box->WriteLine(" 0 ");
+    const int ink = InkPixels();
+    QVERIFY(ink > 0);
+    m_box->showMinimized();
+    m_box->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(m_box.get()));
+    QCOMPARE(InkPixels(), ink);
+}
+
+void TestPictureBox::legibleAnswer_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("highlight");
+    QTest::addColumn<QColor>("ink"); // at least 4.5:1 against base, in the highlight's hue
+    QTest::newRow("Fusion light") << QColor("#ffffff") << QColor("#308cc6") << QColor("#2b7caf");
+    QTest::newRow("GNOME dark") << QColor("#2d2d2d") << QColor("#308cc6") << QColor("#449bd2");
+    QTest::newRow("Adwaita dark") << QColor("#2d2d2d") << QColor("#15539e") << QColor("#5097e8");
+    QTest::newRow("high contrast inverse")
+        << QColor("#000000") << QColor("#1c1c1c") << QColor("#757575");
+    QTest::newRow("high contrast") << QColor("#ffffff") << QColor("#ffff00") << QColor("#7a7a00");
+}
+
+// The answer is written in a colour that stands out from the box, also when
+// the palette changes while it shows.
+void TestPictureBox::legibleAnswer()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, ink);
+    m_box->WriteLine(" 1082,53175473055 ");
+    QPalette palette = m_box->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Highlight, highlight);
+    m_box->setPalette(palette);
+    QCOMPARE(m_box->InkColor().name(), ink.name());
+    QVERIFY2(InkPixels() > 0, "the line is not painted in the legible colour");
+}
+
+void TestPictureBox::copyMenu_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("copied"); // empty: nothing to copy
+    QTest::newRow("answer") << " 6 "
+                            << "6";
+    QTest::newRow("no triangle") << "Нет такого треугольника"
+                                 << "Нет такого треугольника";
+    QTest::newRow("blank") << ""
+                           << "";
+}
+
+// Ctrl+C, Ctrl+Insert and the context menu, opened by mouse, Menu key and
+// Shift+F10, copy the line without the blanks around it, and change nothing
+// the user sees.
+void TestPictureBox::copyMenu()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, copied);
+    if (!line.isEmpty()) {
+        m_box->WriteLine(line.toStdString());
+    }
+    m_box->setFocus();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString untouched = QStringLiteral("untouched");
+    const QString expected = copied.isEmpty() ? untouched : copied;
+    QWindow* window = m_box->windowHandle();
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}) {
+        clipboard->setText(untouched);
+        // Through the window, so that shortcuts are looked up as the platform does.
+        QTest::keySequence(window, keys);
+        QCOMPARE(clipboard->text(), expected);
+    }
+
+    // Opens the menu, reads its one item, triggers it where it is enabled.
+    auto openMenu = [&](const std::function<void()>& open) {
+        QString item;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible()) {
+                return;
+            }
+            watch.stop();
+            QAction* action = menu->actions().value(0);
+            item = action->text() + (action->isEnabled() ? "" : " (disabled)");
+            menu->close();
+            if (action->isEnabled()) {
+                action->trigger();
+            }
+        });
+        watch.start(10);
+        clipboard->setText(untouched);
+        open();
+        if (!QTest::qWaitFor([&] { return !watch.isActive(); }, 10000)) {
+            return QStringLiteral("<no menu>");
+        }
+        return item;
+    };
+    const QString item = copied.isEmpty() ? "Копировать (disabled)" : "Копировать";
+    const QPoint centre = m_box->rect().center();
+    for (const auto& open : std::initializer_list<std::function<void()>>{
+             [&] { QTest::keyClick(window, Qt::Key_Menu); },
+             [&] { QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier); },
+             [&] { QTest::mouseClick(window, Qt::RightButton, {}, centre); }}) {
+        QCOMPARE(openMenu(open), item);
+        QCOMPARE(clipboard->text(), expected);
+    }
+    QCOMPARE(m_box->text(), line);
+    QCOMPARE(QApplication::focusWidget(), m_box.get());
+}
+
+QTEST_MAIN(TestPictureBox)
+#include "tst_picturebox.moc"
