@@ -43,6 +43,18 @@ protected:
     int ends = 0;
 
     std::array<QSlider*, 3> Sliders() const { return {ui->Slider1, ui->Slider2, ui->Slider3}; }
+    QString Box() const { return ui->Picture1->text(); }
+
+    // Moves slider to value by its keys, as a user does.
+    static void MoveSlider(QSlider* slider, int value)
+    {
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Home);
+        for (int i = 0; i < value; ++i) {
+            QTest::keyClick(slider, Qt::Key_Right);
+        }
+        QCOMPARE(slider->value(), value);
+    }
 
     // Answers the next modal box with handler, then expects no other.
     void ExpectModal(std::function<void(QMessageBox*)> handler)

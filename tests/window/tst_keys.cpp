@@ -1,0 +1,260 @@
+// SPDX-FileCopyrightText: 2026 The Storomer developers
+// SPDX-License-Identifier: MIT
+#include "runtime/widgets/announcer.h"
+#include "uifixture.h"
+
+#include <QClipboard>
+#include <QSignalSpy>
+
+// Every key path of the window, as the key map in form1.h lists them.
+
+// What a key runs, as the window's commands show it.
+enum class Runs
+{
+    Calculate,
+    Area, // Calculate, with the area selected
+    Formulas,
+    Exit,
+};
+Q_DECLARE_METATYPE(Runs)
+
+class TestKeys : public UiFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+
+    void enterKey_data();
+    void enterKey();
+    void themeIsActive();
+    void escapeFromAnywhere();
+    void accessKeys();
+    void calculateByKeyboard();
+    void copyAnswer_data();
+    void copyAnswer();
+
+private:
+    void AltKey(char16_t letter);
+};
+
+void TestKeys::enterKey_data()
+{
+    using C = window::Form1::Controls;
+    QTest::addColumn<ControlPicker>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Runs>("runs");
+    const int enter = Qt::Key_Return;
+    QTest::newRow("check box, Return") << &PickControl<&C::Check1> << enter << Runs::Calculate;
+    QTest::newRow("check box, keypad Enter")
+        << &PickControl<&C::Check1> << int(Qt::Key_Enter) << Runs::Calculate;
+    QTest::newRow("result box") << &PickControl<&C::Picture1> << enter << Runs::Calculate;
+    QTest::newRow("slider") << &PickControl<&C::Slider2> << enter << Runs::Calculate;
+    QTest::newRow("option button") << &PickControl<&C::Option1> << enter << Runs::Calculate;
+    QTest::newRow("selected option button") << &PickControl<&C::Option2> << enter << Runs::Area;
+    QTest::newRow("Calculate button") << &PickControl<&C::Command1> << enter << Runs::Calculate;
+    QTest::newRow("Formulas button") << &PickControl<&C::Command2> << enter << Runs::Formulas;
+    QTest::newRow("Exit button") << &PickControl<&C::Command3> << enter << Runs::Exit;
+}
+
+void TestKeys::enterKey()
+{
+    QFETCH(ControlPicker, focus);
+    QFETCH(int, key);
+    QFETCH(Runs, runs);
+
+    QWidget* target = focus(*ui);
+    if (runs == Runs::Area) {
+        ui->Option2->click();
+    }
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    bool formulas = false;
+    if (runs == Runs::Formulas) {
+        ExpectModal([&](QMessageBox* box) {
+            formulas = true;
+            box->done(0);
+        });
+    }
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    if (runs == Runs::Formulas) {
+        QVERIFY(ModalHandled());
+    }
+    // Calculate at start writes an empty line: no measure is selected.
+    QCOMPARE(Box(), runs == Runs::Area ? QStringLiteral(" 0 ") : QString());
+    QCOMPARE(formulas, runs == Runs::Formulas);
+    QCOMPARE(ends, runs == Runs::Exit ? 1 : 0);
+    // Enter neither ticks the check box nor moves the selection.
+    QCOMPARE(ui->Check1->checkState(), Qt::Unchecked);
+    QCOMPARE(ui->Option2->isChecked(), runs == Runs::Area);
+}
+
+void TestKeys::themeIsActive()
+{
+    // Under a platform theme that lets Enter press the focused button, a stock
+    // check box takes Enter: this shows the theme is in force for the key
+    // cases that run with it.
+    if (qgetenv("QT_QPA_PLATFORMTHEME") != "gtk3") {
+        QSKIP("only the gtk3 theme is known to give Enter to the focused button");
+    }
+    QCheckBox stock(QStringLiteral("stock"), form.get());
+    stock.show();
+    stock.setFocus();
+    QTest::keyClick(&stock, Qt::Key_Return);
+    QVERIFY(stock.isChecked());
+}
+
+void TestKeys::escapeFromAnywhere()
+{
+    int expected = 0;
+    for (QWidget* target : std::initializer_list<QWidget*>{
+             ui->Check1, ui->Picture1, ui->Command3, ui->Command1, ui->Command2, ui->Option2,
+             ui->Option1, ui->Slider3, ui->Slider2, ui->Slider1}) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY2(ends == ++expected, qPrintable(target->objectName()));
+    }
+    QVERIFY(Box().isEmpty());
+}
+
+void TestKeys::accessKeys()
+{
+    // Alt+И belongs to the Calculate button, wherever the focus is, though
+    // Label5 shows the same letter underlined.
+    ui->Slider2->setFocus();
+    AltKey(u'и');
+    QTRY_COMPARE(Box(), QString());
+
+    bool formulas = false;
+    ExpectModal([&](QMessageBox* box) {
+        formulas = true;
+        box->done(0);
+    });
+    AltKey(u'о');
+    QVERIFY(ModalHandled());
+    QVERIFY(formulas);
+    QCOMPARE(ends, 0);
+
+    AltKey(u'ы');
+    QTRY_COMPARE(ends, 1);
+}
+
+// Alt and a Cyrillic letter, delivered to the focused control as a keyboard would.
+void TestKeys::AltKey(char16_t letter)
+{
+    const QChar upper = QChar(letter).toUpper();
+    // After a modal box the window takes the focus back when it is reactivated.
+    QTRY_VERIFY(QApplication::focusWidget());
+    QWidget* target = QApplication::focusWidget();
+    QTest::sendKeyEvent(QTest::Press, target, Qt::Key(upper.unicode()), QString(QChar(letter)),
+                        Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, target, Qt::Key(upper.unicode()), QString(QChar(letter)),
+                        Qt::AltModifier);
+}
+
+void TestKeys::calculateByKeyboard()
+{
+    QLocale::setDefault(QLocale::c());
+    // Tab to the sliders (last in the order, so Shift+Tab from the start).
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ui->Slider1);
+    MoveSlider(ui->Slider1, 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    MoveSlider(ui->Slider2, 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    MoveSlider(ui->Slider3, 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ui->Option1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), ui->Option2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(ui->Option2->isChecked());
+    // Tab on round to the check box, at the start of the order.
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), ui->Check1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(ui->Check1->checkState(), Qt::Checked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Box(), QStringLiteral("6.000"));
+}
+
+void TestKeys::copyAnswer_data()
+{
+    using C = window::Form1::Controls;
+    QTest::addColumn<QList<int>>("sides");
+    QTest::addColumn<ControlPicker>("option"); // nullptr: none selected
+    QTest::addColumn<bool>("round");
+    QTest::addColumn<QString>("copied"); // empty: nothing to copy
+    QTest::addColumn<ControlPicker>("focus");
+    const ControlPicker perimeter = &PickControl<&C::Option1>;
+    const ControlPicker area = &PickControl<&C::Option2>;
+    const ControlPicker box = &PickControl<&C::Picture1>;
+    const QList<int> right{3, 4, 5};
+    const QList<int> even{7, 7, 7};
+    QTest::newRow("perimeter") << right << perimeter << false << "12" << box;
+    QTest::newRow("area") << right << area << false << "6" << box;
+    QTest::newRow("rounded area") << even << area << true << "21.218" << box;
+    QTest::newRow("no triangle") << QList<int>{1, 1, 5} << area << false
+                                 << "Нет такого треугольника" << box;
+    QTest::newRow("blank") << right << ControlPicker() << false << "" << box;
+    QTest::newRow("from a slider") << right << area << false << "6" << &PickControl<&C::Slider2>;
+    QTest::newRow("from a button")
+        << right << perimeter << false << "12" << &PickControl<&C::Command1>;
+    QTest::newRow("from the check box")
+        << even << area << true << "21.218" << &PickControl<&C::Check1>;
+}
+
+// Enter twice from the focused control: each answer, the same one again too,
+// is announced once, trimmed, and nothing else is (the sliders' moves
+// neither); what a screen reader then hears, the Orca and Wine scenarios
+// check. Then Ctrl+C and Ctrl+Insert copy the answer from wherever the focus
+// is; the box's own menu and keys, its suite checks.
+void TestKeys::copyAnswer()
+{
+    QFETCH(QList<int>, sides);
+    QFETCH(ControlPicker, option);
+    QFETCH(bool, round);
+    QFETCH(QString, copied);
+    QFETCH(ControlPicker, focus);
+
+    QSignalSpy announced(ui->Picture1, &runtime::PictureBox::Announced);
+    for (int i = 0; i < 3; ++i) {
+        Sliders()[i]->setValue(sides[i]);
+    }
+    if (option) {
+        qobject_cast<QRadioButton*>(option(*ui))->click();
+    }
+    ui->Check1->setChecked(round);
+    QWidget* focused = focus(*ui);
+    focused->setFocus();
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::qWait(50);
+    }
+    const QList<QVariantList> said{{copied}, {copied}};
+    QCOMPARE(announced, copied.isEmpty() ? QList<QVariantList>() : said);
+    // The platform's part: AT-SPI hears a notification that shows with the
+    // answer; UI Automation a text value change, and nothing shows.
+    const auto* notification = ui->Picture1->findChild<runtime::Announcer*>();
+    const bool windows = QSysInfo::productType() == QLatin1String("windows");
+    QCOMPARE(notification->isVisible() ? notification->accessibleName() : QString(),
+             windows ? QString() : copied);
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString untouched = QStringLiteral("untouched");
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}) {
+        clipboard->setText(untouched);
+        // Through the window, so that shortcuts are looked up as the platform does.
+        QTest::keySequence(form->windowHandle(), keys);
+        QCOMPARE(clipboard->text(), copied.isEmpty() ? untouched : copied);
+    }
+    QCOMPARE(QApplication::focusWidget(), focused);
+}
+
+QTEST_MAIN(TestKeys)
+#include "tst_keys.moc"
