@@ -19,13 +19,13 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberat
 # themes, DejaVu and setxkbmap give the desktops the window must work on;
 # the start-up bench watches the X server through xcb-damage; Orca speaks
 # through speech-dispatcher; sway and weston are the Wayland compositors the
-# window is proved on, grim and ImageMagick read their screens.
+# window is proved on, grim and ImageMagick read their screens, jq sway's tree.
 test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-utils
     x11-xkb-utils python3 dbus dbus-x11 at-spi2-core python3-pyatspi
     qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme fonts-dejavu-core
     libxcb-damage0-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
     devscripts orca speech-dispatcher speech-dispatcher-espeak-ng qt6-wayland sway grim wtype
-    wl-clipboard weston imagemagick)
+    wl-clipboard weston imagemagick jq)
 
 # Qt for Windows is built from the Qt source Debian builds its own from, with
 # Debian's MinGW-w64, once into a cache outside the work tree; a changed Qt

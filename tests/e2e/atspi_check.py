@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 """Reads the real program through AT-SPI, as a screen reader does.
 
-    atspi_check.py <storomer binary>
+    atspi_check.py <storomer binary> <window title> <formulas box title>
 
 Run inside a D-Bus session (dbus-run-session) on an X display. Checks the
 tree at start, then that each Calculate, made through AT-SPI actions alone,
@@ -98,7 +98,7 @@ def describe(window):
 
 
 def main():
-    binary = sys.argv[1]
+    binary, title, formulas_title = sys.argv[1:4]
     # What a screen reader does when it starts: tell every program to talk.
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
     bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
@@ -118,7 +118,7 @@ def main():
         window = wait_for(find_window)
         if window is None:
             sys.exit("FAIL: the program never showed up on the accessibility bus")
-        check(window.getRoleName() == "frame" and window.name == "Сторомер",
+        check(window.getRoleName() == "frame" and window.name == title,
               f"the window is {window.getRoleName()} '{window.name}'")
         got = [(c.getRoleName(), c.name, content(c), relation(c)) for c in window]
         check(got == TREE, "the tree at start:\n" + describe(window))
@@ -168,7 +168,7 @@ def main():
             return [w for w in app if w is not None and w.getRoleName() == role]
         controls["Формулы"].queryAction().doAction(0)
         alerts = wait_for(lambda: windows_of_role("alert"), 10)
-        check(bool(alerts) and alerts[0].name == "Использоавннае формулы",
+        check(bool(alerts) and alerts[0].name == formulas_title,
               f"the formulas box is {[(w.getRoleName(), w.name) for w in app]}")
         subprocess.run(["xdotool", "key", "Escape"], check=True)
         check(wait_for(lambda: not windows_of_role("alert"), 10), "Esc left the formulas box open")

@@ -1,0 +1,163 @@
+# SPDX-FileCopyrightText: 2026 The Storomer developers
+# SPDX-License-Identifier: MIT
+#
+# What every end-to-end scenario shares; sourced by the file of each
+# environment, which is run as
+#   <environment>.sh <window facts> <storomer binary> <scenario> [more...]
+# The window facts are the file CMake writes from the window's own headers
+# (title, client area, the formulas box): each scenario reads them there, so
+# that a changed fact is changed in one place.
+# Every wait checks for what it needs and gives up only at a deadline
+# generous enough for a loaded machine: no wait is a bare sleep.
+set -euo pipefail
+
+# shellcheck source=/dev/null
+. "$1"
+facts=$1
+bin=$2
+scenario=$3
+shift 3
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR=$scratch
+# Our own display only, never the desktop the tests were started from.
+unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Polls command $2... every tenth of a second for at most $1 seconds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# The keys that set sides $1, $2 and $3 on the sliders from the start, where
+# the check box has the focus and the sliders are last in the tab order, and
+# then select the area: as xdotool names them.
+sides_then_area() {
+    local side i keys=()
+    for side in "$@"; do
+        keys+=(shift+Tab)
+        for ((i = 0; i < side; i++)); do keys+=(Right); done
+    done
+    echo "${keys[@]}" shift+Tab Right space
+}
+
+# A display of our own: Xvfb picks a free number itself and writes it to
+# fd 3, so parallel runs never race for one.
+# -noreset: a server that resets when its last client leaves refuses the next.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768x24}" -nolisten tcp -noreset \
+        3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    pids+=($!)
+    wait_for 30 grep -q . "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    export DISPLAY=:$(head -n 1 "$scratch/display")
+    wait_for 30 xdpyinfo >/dev/null 2>&1 || fail "the display $DISPLAY does not answer"
+}
+
+# Waits until the window titled exactly $1 is mapped and prints its id. A
+# search can fail when another window goes away meanwhile; it is tried again.
+window_id() {
+    local deadline=$((SECONDS + 30)) id
+    while :; do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "no window '$1' appeared"
+        sleep 0.1
+    done
+}
+
+# True while no visible window is titled exactly $1.
+no_window() {
+    ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+running() { kill -0 "$1" 2>/dev/null; }
+stopped() { ! running "$1"; }
+
+# Waits up to $2 seconds for process $1 to end; its status goes to rc.
+wait_exit() {
+    wait_for "$2" stopped "$1" || fail "the program still runs"
+    rc=0
+    wait "$1" || rc=$?
+}
+
+wm_running() { wmctrl -m >/dev/null 2>&1; }
+
+wm_up_or_gone() { wm_running || stopped "$1"; }
+
+# The display and a window manager on it; a window manager that gives up is
+# started again, at most three times.
+start_session() {
+    start_display
+    for _ in 1 2 3; do
+        openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+        pids+=($!)
+        wait_for 30 wm_up_or_gone $! && wm_running && return 0
+    done
+    fail "the window manager did not start on $DISPLAY: $(cat "$scratch/openbox.log")" \
+        "(Xvfb $(running "${pids[0]}" && echo runs || echo is gone): $(cat "$scratch/xvfb.log"))"
+}
+
+# Starts the program (or the command "$@" that execs it) and waits for its window.
+start_program() {
+    [ -n "${DISPLAY:-}" ] || start_session # the scenario's own, where it started one
+    if [ $# -eq 0 ]; then set -- "$bin"; fi
+    "$@" 2>"$scratch/stderr" &
+    program=$!
+    pids+=("$program")
+    main=$(window_id "$title")
+    xdotool windowactivate --sync "$main"
+}
+
+# The client area's size and place of window $1 (the program's by default), as "WxH+X+Y".
+client_area() {
+    xwininfo -id "${1:-$main}" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print w "x" h "+" x "+" y}'
+}
+
+# Whether window $1, frame included, lies whole on a $2 x $3 screen; leaves
+# the frame's extents in left, right, top and bottom.
+on_screen() {
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+    IFS='x+' read -r w h x y <<<"$(client_area "$1")"
+    [ -n "$bottom" ] && [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ] &&
+        [ "$((x + w + right))" -le "$2" ] && [ "$((y + h + bottom))" -le "$3" ]
+}
+
+# Esc must still end the program, with status 0.
+end_by_escape() {
+    xdotool key --clearmodifiers Escape
+    wait_exit "$program" 5
+    [ "$rc" = 0 ] || fail "Esc ended the program with status $rc"
+}
+
+# Opens the formulas box by the command "$@", closes it by Esc, and comes
+# back to the window.
+formulas_by() {
+    "$@" || fail "$* showed no formulas box"
+    local box
+    box=$(window_id "$formulas_title")
+    xdotool windowactivate --sync "$box"
+    xdotool key --clearmodifiers Escape
+    wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
+    running "$program" || fail "Esc in the formulas box ended the program"
+    xdotool windowactivate --sync "$main"
+}
