@@ -37,9 +37,10 @@ cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
 # image-format plugins (the exe's icon is in its resource script, the window's
 # is compiled in), no FreeType (Windows draws text itself), no MIME database,
 # no style sheets, and none of the dialogs and widgets that neither the window
-# nor the Windows style needs (Qt 6.4's Windows style does not build without
-# the item views, spin boxes, text editors, main window and tab bar). Qt Test
-# is in, so that the suites run under Wine.
+# nor the Windows style needs (Qt workaround, until a Qt after 6.4, recheck on
+# each upgrade: Qt 6.4's Windows style does not build without the item views,
+# spin boxes, text editors, main window and tab bar). Qt Test is in, so that
+# the suites run under Wine.
 windows_qt_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_QMAKE_TARGET_MKSPEC=win32-g++
     -DFEATURE_optimize_size=ON -DFEATURE_testlib=ON

@@ -91,9 +91,10 @@ int main(int, char*[])
     window::Form1 form;
     form.show();
     const int status = app.exec();
-    // Qt 6.4's Wayland plugin can hang for good in its own teardown (its event
-    // thread waits on a read the main thread prepared): the program, whose
-    // window is gone, ends here instead.
+    // Qt workaround, until a Qt after 6.4 (recheck on each upgrade): Qt 6.4's
+    // Wayland plugin can hang for good in its own teardown (its event thread
+    // waits on a read the main thread prepared): the program, whose window is
+    // gone, ends here instead.
     if (runtime::IsWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);

@@ -8,10 +8,11 @@ class QLineEdit;
 
 namespace runtime {
 
-// The result box as read-only text. Qt 6.4's own line edit interface reports
-// an empty run of text attributes, and Orca then reads a line only up to that
-// run: the answer without its last character. This one reports the whole line
-// as one run and answers every offset as Qt's widgets do.
+// The result box as read-only text. Qt workaround, until a Qt after 6.4
+// (recheck on each upgrade): Qt 6.4's own line edit interface reports an empty
+// run of text attributes, and Orca then reads a line only up to that run: the
+// answer without its last character. This one reports the whole line as one
+// run and answers every offset as Qt's widgets do.
 class ResultBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 The Storomer developers
 # SPDX-License-Identifier: MIT
 #

@@ -49,10 +49,10 @@ orca-session)
     trap 'kill -9 $(ours) 2>/dev/null; cleanup' EXIT
     start_program
     wait_for 20 grep -q "SPEECH OUTPUT: 'Округлить check box" "$log" || fail "the focus at start was not spoken"
-    # Workaround until Qt 6.5: Qt 6.4 hands each key to the screen reader
-    # first and gives up on its answer after a tenth of a second, which can
-    # lose a later key; so each key goes once Orca is done with the one
-    # before, as a person types.
+    # Qt workaround, until a Qt after 6.4 (recheck on each upgrade): Qt 6.4
+    # hands each key to the screen reader first and gives up on its answer
+    # after a tenth of a second, which can lose a later key; so each key goes
+    # once Orca is done with the one before, as a person types.
     pressed() { grep -ac '^^^^^^ PROCESS ATSPI_KEY_PRESSED_EVENT' "$log" || true; }
     more_pressed() { [ "$(pressed)" -ge "$1" ]; }
     press() {
