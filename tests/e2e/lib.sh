@@ -46,12 +46,12 @@ wait_for() {
     done
 }
 
-# The keys that set sides $1, $2 and $3 on the sliders from the start, where
+# The keys that set sides 3, 4 and 5 on the sliders from the start, where
 # the check box has the focus and the sliders are last in the tab order, and
-# then select the area: as xdotool names them.
-sides_then_area() {
+# then select the area (the answer: 6), as xdotool names them.
+sides_345_area() {
     local side i keys=()
-    for side in "$@"; do
+    for side in 3 4 5; do
         keys+=(shift+Tab)
         for ((i = 0; i < side; i++)); do keys+=(Right); done
     done

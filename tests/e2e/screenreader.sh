@@ -68,7 +68,7 @@ orca-session)
     # Sides 3, 4, 5 from the sliders, the area, then Enter from the option
     # button twice, from a slider, with no triangle, and from the check box.
     # shellcheck disable=SC2046
-    press $(sides_then_area 3 4 5)
+    press $(sides_345_area)
     says "space" 1
     press Return
     says "notification 6." 1

@@ -78,7 +78,7 @@ wayland-*)
     [ "$app $shell $size" = "org.storomer.Storomer xdg_shell $client_size" ] ||
         fail "the window is $app $shell $size"
     # shellcheck disable=SC2046
-    keys $(sides_then_area 3 4 5) Return ctrl+c
+    keys $(sides_345_area) Return ctrl+c
     copied() { [ "$(as_nobody timeout 5 wl-paste 2>/dev/null)" = "$1" ]; }
     wait_for 10 copied 6 || fail "the answer copied is '$(as_nobody timeout 5 wl-paste)'"
     # The value tip of slider B, above its thumb, then further right as the value grows.

@@ -69,7 +69,7 @@ for dpi in 96 120 144 192; do
         wait_for 10 grep -q '^TREE' "$uia" || fail "Qt handed no provider tree"
     fi
     # shellcheck disable=SC2046
-    xdotool key $(sides_then_area 3 4 5) Return ctrl+c
+    xdotool key $(sides_345_area) Return ctrl+c
     wait_for 10 copied 6 || fail "at $dpi dpi the answer copied is '$(clipboard)'"
     if [ "$dpi" = 96 ]; then
         # The same answer again, rounded with the comma, then no triangle

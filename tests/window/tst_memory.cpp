@@ -43,7 +43,7 @@ void TestMemory::calculationsDoNotGrowTheProcess()
     QRadioButton* options[] = {ui->Option1, ui->Option2};
     auto run = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
-            sliders[i % 3]->setValue(i % 51);
+            sliders[i % sliders.size()]->setValue(i % 51);
             options[(i / 7) % 2]->setChecked(true);
             command1->click();
             if (i % 500 == 0) {

@@ -143,7 +143,7 @@ void TestRandomUse::randomUse()
 
     for (int i = 0; i < actions && failure.isEmpty(); ++i) {
         const int what = int(random.bounded(1000));
-        QSlider* slider = sliders[random.bounded(3)];
+        QSlider* slider = sliders[random.bounded(int(sliders.size()))];
         bool calculates = false;
         const Inputs before = Read();
         if (what < 300) {
