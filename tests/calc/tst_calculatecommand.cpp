@@ -16,41 +16,22 @@ namespace {
 // A stand-in window whose every control notes in one log when it is used.
 struct StandInForm
 {
-    struct Slider : runtime::Slider
+    // A control of interface I whose value, of type T, is read with a note.
+    template <class I, class T> struct Logged : I
     {
-        Slider(QStringList& log, const char* name) : log(log), name(name) {}
-        std::int32_t Value() const override
+        Logged(QStringList& log, const char* name) : log(log), name(name) {}
+        T Value() const override
         {
             log << QStringLiteral("read %1").arg(name);
             return value;
         }
         QStringList& log;
         const char* name;
-        std::int32_t value = 0;
+        T value{};
     };
-    struct Option : runtime::OptionButton
-    {
-        Option(QStringList& log, const char* name) : log(log), name(name) {}
-        bool Value() const override
-        {
-            log << QStringLiteral("read %1").arg(name);
-            return value;
-        }
-        QStringList& log;
-        const char* name;
-        bool value = false;
-    };
-    struct Check : runtime::CheckBox
-    {
-        explicit Check(QStringList& log) : log(log) {}
-        std::int16_t Value() const override
-        {
-            log << QStringLiteral("read Check1");
-            return value;
-        }
-        QStringList& log;
-        std::int16_t value = Unchecked;
-    };
+    using Slider = Logged<runtime::Slider, std::int32_t>;
+    using Option = Logged<runtime::OptionButton, bool>;
+    using Check = Logged<runtime::CheckBox, std::int16_t>;
     struct Box : runtime::ResultBox
     {
         explicit Box(QStringList& log) : log(log) {}
@@ -88,7 +69,7 @@ struct StandInForm
     Slider slider3{log, "Slider3"};
     Option option1{log, "Option1"};
     Option option2{log, "Option2"};
-    Check check1{log};
+    Check check1{log, "Check1"};
     Box picture1{log};
 };
 

@@ -38,6 +38,19 @@ press_until() {
 # Where the window opens on a 1024x768 screen, which the description gives.
 placed=$client_size+$client_place
 
+# Starts the program by the command "$@": its window where it belongs, and
+# no more memory than a sane scale takes; then ends it by Esc.
+starts_in_place() {
+    start_program "$@"
+    [ "$(client_area)" = "$placed" ] || fail "started by $*, the window is at $(client_area)"
+    rss=$(awk '/^VmRSS/ {print $2}' "/proc/$program/status")
+    [ "$rss" -lt 204800 ] || fail "started by $*, the program takes $rss KiB"
+    end_by_escape
+}
+
+# Whether the program said $1 on stderr.
+said() { grep -qF "$1" "$scratch/stderr" || fail "no word '$1': $(cat "$scratch/stderr")"; }
+
 case "$scenario" in
 escape)
     start_program
@@ -125,28 +138,18 @@ cmdline)
     # Each of these, were it handed to Qt, would load a plugin from the planted
     # directory, hang on an endless style sheet, or put the window out of sight.
     mkdir -p "$scratch/plugins/platforms"
-    start_program "$bin" -platformpluginpath "$scratch/plugins" -platform planted \
+    starts_in_place "$bin" -platformpluginpath "$scratch/plugins" -platform planted \
         -stylesheet /dev/zero -qwindowgeometry 1x1+30000+30000 -reverse -platform offscreen
-    [ "$(client_area)" = "$placed" ] || fail "the window is at $(client_area)"
-    end_by_escape
     ;;
 scale-product)
     # Each within bounds, but together 64 times: the window keeps its size.
-    start_program env QT_SCALE_FACTOR=8 QT_FONT_DPI=768 "$bin"
-    [ "$(client_area)" = "$placed" ] || fail "scaled together, the window is at $(client_area)"
-    end_by_escape
-    grep -q 'QT_FONT_DPI="768" ignored' "$scratch/stderr" ||
-        fail "no word that the scaling variables are ignored: $(cat "$scratch/stderr")"
+    starts_in_place env QT_SCALE_FACTOR=8 QT_FONT_DPI=768 "$bin"
+    said 'QT_FONT_DPI="768" ignored'
     ;;
 scale-*)
     value=${scenario#scale-}
-    start_program env QT_SCALE_FACTOR="$value" "$bin"
-    [ "$(client_area)" = "$placed" ] || fail "at QT_SCALE_FACTOR=$value the window is at $(client_area)"
-    rss=$(awk '/^VmRSS/ {print $2}' "/proc/$program/status")
-    [ "$rss" -lt 204800 ] || fail "at QT_SCALE_FACTOR=$value the program takes $rss KiB"
-    end_by_escape
-    grep -q "QT_SCALE_FACTOR=\"$value\" ignored" "$scratch/stderr" ||
-        fail "no word that QT_SCALE_FACTOR=$value is ignored: $(cat "$scratch/stderr")"
+    starts_in_place env QT_SCALE_FACTOR="$value" "$bin"
+    said "QT_SCALE_FACTOR=\"$value\" ignored"
     ;;
 nobus)
     # Every process the program causes inherits this mark.

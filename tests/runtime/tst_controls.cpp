@@ -1,30 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "../window/uifixture.h"
 #include "runtime/widgets/captionfit.h"
-#include "runtime/widgets/checkboxcontrol.h"
 #include "runtime/widgets/label.h"
-#include "runtime/widgets/optionbuttoncontrol.h"
-#include "runtime/widgets/slidercontrol.h"
 #include "runtime/widgets/valuetip.h"
 
-#include <QApplication>
-#include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionSlider>
-#include <QTest>
 
-#include <array>
 #include <cmath>
 
-// Each control on its own, in a window of its own, set up as the window sets
-// it up; what the controls do together is the window suite's.
-class TestControls : public QObject
+// The controls one by one, where the window puts them and as it sets them up;
+// what they do together is the window suites'.
+class TestControls : public UiFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { m_window.reset(); }
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
 
     void checkBoxValue_data();
     void checkBoxValue();
@@ -38,49 +32,7 @@ private slots:
     void sliderShowsItsValue();
     void valueTipStaysOnScreen();
     void focusShownOnlyOnFocused();
-
-private:
-    // A shown window in the window's font: a button, two option buttons and
-    // three sliders, in that tab order.
-    std::unique_ptr<QWidget> m_window;
-    QPushButton* m_button = nullptr;
-    std::array<runtime::OptionButtonControl*, 2> m_options{};
-    std::array<runtime::SliderControl*, 3> m_sliders{};
 };
-
-void TestControls::init()
-{
-    m_window = std::make_unique<QWidget>();
-    m_window->setGeometry(255, 208, 257, 193);
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setPointSize(8);
-    m_window->setFont(font);
-    m_button = new QPushButton(QStringLiteral("Формулы"), m_window.get());
-    m_button->setGeometry(80, 168, 97, 25);
-    for (int i = 0; i < 2; ++i) {
-        m_options[i] = new runtime::OptionButtonControl(m_window.get());
-        m_options[i]->setGeometry(128 * i, 88, 129, 25);
-    }
-    m_options[0]->setText(QStringLiteral("Вычислить периметр треугольника"));
-    m_options[1]->setText(QStringLiteral("Вычислить площадь треугольника"));
-    for (int i = 0; i < 3; ++i) {
-        auto* slider = m_sliders[i] = new runtime::SliderControl(m_window.get());
-        slider->setGeometry(8, 16 + 24 * i, 249, 17);
-        slider->setRange(0, 50);
-        slider->setPageStep(5);
-        slider->setTickPosition(QSlider::TicksBelow);
-        slider->setTickInterval(1);
-    }
-    QWidget* const order[] = {m_button,     m_options[1], m_options[0],
-                              m_sliders[0], m_sliders[1], m_sliders[2]};
-    for (int i = 1; i < 6; ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_button->setFocus();
-}
 
 void TestControls::checkBoxValue_data()
 {
@@ -103,7 +55,7 @@ void TestControls::checkBoxValue()
 
 void TestControls::sliderValueFollowsKeys()
 {
-    runtime::SliderControl* slider = m_sliders[1];
+    runtime::SliderControl* slider = ui->Slider2;
     // A click in the channel, right of the thumb, moves it one large change.
     QTest::mouseClick(slider, Qt::LeftButton, {},
                       QPoint(slider->width() - 20, slider->height() / 2));
@@ -120,17 +72,17 @@ void TestControls::sliderValueFollowsKeys()
 
 void TestControls::optionValue()
 {
-    runtime::OptionButtonControl* option = m_options[0];
-    QCOMPARE(option->Value(), false);
-    option->setChecked(true);
-    QCOMPARE(option->Value(), true);
+    QCOMPARE(ui->Option1->Value(), false);
+    ui->Option1->setChecked(true);
+    QCOMPARE(ui->Option1->Value(), true);
 }
 
 void TestControls::optionButtonsUnderKeys()
 {
     // One stop in the focus order; an arrow key moves to the other button of
     // the group, and selects it once a selection has been made.
-    auto [option1, option2] = m_options;
+    auto* option1 = ui->Option1;
+    auto* option2 = ui->Option2;
     option2->setFocus();
     QTest::keyClick(option2, Qt::Key_Left);
     QCOMPARE(QApplication::focusWidget(), option1);
@@ -143,22 +95,23 @@ void TestControls::optionButtonsUnderKeys()
     // Tab into the group lands on the selected button, and on past the group.
     for (auto* selected : {option2, option1}) {
         selected->click();
-        m_button->setFocus();
-        QTest::keyClick(m_button, Qt::Key_Tab);
+        ui->Command2->setFocus();
+        QTest::keyClick(ui->Command2, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), selected);
     }
     QTest::keyClick(option1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_sliders[0]);
-    QTest::keyClick(m_sliders[0], Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ui->Slider3);
+    QTest::keyClick(ui->Slider3, Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), option1);
     QTest::keyClick(option1, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), m_button);
+    QCOMPARE(QApplication::focusWidget(), ui->Command2);
+    QVERIFY(Box().isEmpty());
 }
 
 void TestControls::optionCaptionWraps()
 {
     // Two lines, each word on the line it starts, all inside the button.
-    for (auto* option : m_options) {
+    for (auto* option : {ui->Option1, ui->Option2}) {
         const QStringList lines = option->CaptionLines();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines.join(' '), option->text());
@@ -181,9 +134,9 @@ void TestControls::captionFits()
     QFETCH(QString, caption);
     QFETCH(int, width);
     QFETCH(bool, fits);
-    QPushButton button(caption, m_window.get());
-    runtime::Label label(caption, m_window.get());
-    runtime::OptionButtonControl option(m_window.get());
+    QPushButton button(caption, form.get());
+    runtime::Label label(caption, form.get());
+    runtime::OptionButtonControl option(form.get());
     option.setText(caption + ' ' + caption);
     for (QWidget* control : std::initializer_list<QWidget*>{&button, &label, &option}) {
         control->resize(width, 25);
@@ -202,7 +155,7 @@ void TestControls::sliderShowsItsValue_data()
 void TestControls::sliderShowsItsValue()
 {
     QFETCH(bool, drag);
-    runtime::SliderControl* slider = m_sliders[1];
+    runtime::SliderControl* slider = ui->Slider2;
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.orientation = Qt::Horizontal;
@@ -243,17 +196,18 @@ void TestControls::sliderShowsItsValue()
         QTest::keyClick(slider, Qt::Key_PageUp);
         QCOMPARE(tip->text(), QString::number(slider->value()));
         QVERIFY(tip->isVisible() && tip->frameGeometry().left() > tipRect.left());
-        m_button->setFocus();
+        ui->Check1->setFocus();
         QVERIFY(!tip->isVisible());
     }
+    QVERIFY(Box().isEmpty());
 }
 
 void TestControls::valueTipStaysOnScreen()
 {
     // In the top right corner, where above the thumb at its end is off the screen.
-    const QRect screen = m_window->screen()->availableGeometry();
-    m_window->move(screen.right() + 1 - m_window->frameGeometry().width(), screen.top());
-    runtime::SliderControl* slider = m_sliders[0];
+    const QRect screen = form->screen()->availableGeometry();
+    form->move(screen.right() + 1 - form->frameGeometry().width(), screen.top());
+    runtime::SliderControl* slider = ui->Slider1;
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_End);
     auto* tip = slider->findChild<runtime::ValueTip*>();
@@ -291,29 +245,27 @@ void TestControls::focusShownOnlyOnFocused()
 {
     QStringList wrong;
     auto check = [&](const QString& step) {
-        for (int i = 0; i < 3; ++i) {
-            if (TicksLookFocused(m_sliders[i])) {
-                wrong << step + ": slider " + QString::number(i + 1) +
-                             "'s ticks in the focus colour";
+        for (QSlider* slider : Sliders()) {
+            if (TicksLookFocused(slider)) {
+                wrong << step + ": " + slider->objectName() + "'s ticks in the focus colour";
             }
         }
     };
     check("start");
     for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), key,
-                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            check(QStringLiteral("key %1 to ").arg(i) +
-                  QApplication::focusWidget()->metaObject()->className());
+                            key == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
+            check("Tab or Shift+Tab to " + QApplication::focusWidget()->objectName());
         }
     }
-    for (int i : {2, 0, 1}) {
-        QTest::mouseClick(m_sliders[i], Qt::LeftButton);
-        check(QStringLiteral("click on slider %1").arg(i + 1));
+    for (QSlider* slider : {ui->Slider3, ui->Slider1, ui->Slider2}) {
+        QTest::mouseClick(slider, Qt::LeftButton);
+        check("click on " + slider->objectName());
     }
-    m_button->setFocus();
-    m_window->resize(400, 300);
-    QTRY_COMPARE(m_window->size(), QSize(400, 300));
+    ui->Check1->setFocus();
+    form->resize(400, 300);
+    QTRY_COMPARE(form->size(), QSize(400, 300));
     check("resize");
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
 }

@@ -1,24 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/widgets/picturebox.h"
+#include "../window/uifixture.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QTest>
-#include <QTimer>
 
-#include <functional>
-
-// The result box on its own, in a window of its own, as large and in the
-// same font as in the window.
-class TestPictureBox : public QObject
+// The result box, where the window puts it and as it sets it up, written to
+// directly.
+class TestPictureBox : public UiFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { m_box.reset(); }
+    void init()
+    {
+        StartForm();
+        m_box = ui->Picture1;
+    }
+    void cleanup() { StopForm(); }
 
     void lines();
     void keepsItsLineWhenRepainted();
@@ -28,22 +27,9 @@ private slots:
     void copyMenu();
 
 private:
-    std::unique_ptr<runtime::PictureBox> m_box;
+    runtime::PictureBox* m_box = nullptr;
     int InkPixels();
 };
-
-void TestPictureBox::init()
-{
-    m_box = std::make_unique<runtime::PictureBox>();
-    m_box->resize(177, 25);
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    m_box->setFont(font);
-    m_box->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_box.get()));
-}
 
 int TestPictureBox::InkPixels()
 {
@@ -76,9 +62,9 @@ void TestPictureBox::keepsItsLineWhenRepainted()
     m_box->WriteLine(" 0 ");
     const int ink = InkPixels();
     QVERIFY(ink > 0);
-    m_box->showMinimized();
-    m_box->showNormal();
-    QVERIFY(QTest::qWaitForWindowExposed(m_box.get()));
+    form->showMinimized();
+    form->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     QCOMPARE(InkPixels(), ink);
 }
 
@@ -103,10 +89,10 @@ void TestPictureBox::legibleAnswer()
     QFETCH(QColor, highlight);
     QFETCH(QColor, ink);
     m_box->WriteLine(" 1082,53175473055 ");
-    QPalette palette = m_box->palette();
+    QPalette palette = form->palette();
     palette.setColor(QPalette::Base, base);
     palette.setColor(QPalette::Highlight, highlight);
-    m_box->setPalette(palette);
+    form->setPalette(palette);
     QCOMPARE(m_box->InkColor().name(), ink.name());
     QVERIFY2(InkPixels() > 0, "the line is not painted in the legible colour");
 }
@@ -137,7 +123,7 @@ void TestPictureBox::copyMenu()
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString untouched = QStringLiteral("untouched");
     const QString expected = copied.isEmpty() ? untouched : copied;
-    QWindow* window = m_box->windowHandle();
+    QWindow* window = form->windowHandle();
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}) {
         clipboard->setText(untouched);
@@ -172,7 +158,7 @@ void TestPictureBox::copyMenu()
         return item;
     };
     const QString item = copied.isEmpty() ? "Копировать (disabled)" : "Копировать";
-    const QPoint centre = m_box->rect().center();
+    const QPoint centre = m_box->mapTo(form.get(), m_box->rect().center());
     for (const auto& open : std::initializer_list<std::function<void()>>{
              [&] { QTest::keyClick(window, Qt::Key_Menu); },
              [&] { QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier); },
@@ -181,7 +167,7 @@ void TestPictureBox::copyMenu()
         QCOMPARE(clipboard->text(), expected);
     }
     QCOMPARE(m_box->text(), line);
-    QCOMPARE(QApplication::focusWidget(), m_box.get());
+    QCOMPARE(QApplication::focusWidget(), m_box);
 }
 
 QTEST_MAIN(TestPictureBox)
