@@ -62,6 +62,18 @@ inline bool IsCorrectlyRoundedRootOfSixteenth(double r, std::int64_t n)
     return below <= scaled && scaled <= above;
 }
 
+// The perimeter p's line: " p " in the general form; "p.000" rounded, with
+// separator sep and no 0 before it.
+inline std::string PerimeterLine(int p, bool rounded, const std::string& sep)
+{
+    if (rounded) {
+        return (p == 0 ? "" : std::to_string(p)) + sep + "000";
+    }
+    // Not " " + std::to_string(p): GCC 12 warns there of an overlap that
+    // cannot happen (GCC bug 105651).
+    return std::string(" ").append(std::to_string(p)).append(" ");
+}
+
 // r rounded to three decimals as "#.000" with separator sep, by integer arithmetic.
 inline std::string RoundedThreeDecimals(double r, const std::string& sep)
 {

@@ -6,7 +6,6 @@
 #include "runtime/widgets/valuetip.h"
 
 #include <QScreen>
-#include <QStyleOptionSlider>
 
 #include <cmath>
 
@@ -156,19 +155,8 @@ void TestControls::sliderShowsItsValue()
 {
     QFETCH(bool, drag);
     runtime::SliderControl* slider = ui->Slider2;
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = Qt::Horizontal;
-    option.maximum = slider->maximum();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.subControls = QStyle::SC_All;
     auto part = [&](QStyle::SubControl control) {
-        option.sliderPosition = option.sliderValue = slider->value();
-        // What shows of it: the style may reach past the slider's edges.
-        const QRect r = slider->style()
-                            ->subControlRect(QStyle::CC_Slider, &option, control, slider)
-                            .intersected(slider->rect());
+        const QRect r = SliderPart(slider, control);
         return QRect(slider->mapToGlobal(r.topLeft()), r.size());
     };
     if (drag) {

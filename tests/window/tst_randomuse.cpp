@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSlider>
-#include <QStyleOptionSlider>
 
 // Random use of the real window: slider keys and drags, clicks on the options
 // and the check box, Tab, Calculate by click, Enter and Alt+И, the formulas box
@@ -93,27 +92,14 @@ TestRandomUse::Expectation TestRandomUse::Expected(const Inputs& in)
         return {"a general-form area of " + std::to_string(r), true, r};
     }
     if (in.perimeter) {
-        const int p = in.a + in.b + in.c;
-        return {round ? (p == 0 ? "" : std::to_string(p)) + sep + "000"
-                      // Not " " + std::to_string(p): GCC 12 warns there of an
-                      // overlap that cannot happen (GCC bug 105651).
-                      : std::string(" ").append(std::to_string(p)).append(" ")};
+        return {exact::PerimeterLine(in.a + in.b + in.c, round, sep)};
     }
     return {""};
 }
 
 void TestRandomUse::DragThumb(QSlider* slider, int toX)
 {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.tickPosition = slider->tickPosition();
-    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                         QStyle::SC_SliderHandle, slider);
+    const QRect handle = SliderPart(slider, QStyle::SC_SliderHandle);
     const QPoint from = handle.center();
     QTest::mousePress(slider, Qt::LeftButton, {}, from);
     QTest::mouseMove(slider, QPoint((from.x() + toX) / 2, from.y()));

@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -44,6 +45,24 @@ protected:
 
     std::array<QSlider*, 3> Sliders() const { return {ui->Slider1, ui->Slider2, ui->Slider3}; }
     QString Box() const { return ui->Picture1->text(); }
+
+    // Where the style draws part of slider now, in its coordinates; only what
+    // shows of it, as the style may reach past the slider's edges.
+    static QRect SliderPart(QSlider* slider, QStyle::SubControl part)
+    {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = option.sliderValue = slider->value();
+        option.tickPosition = slider->tickPosition();
+        option.tickInterval = slider->tickInterval();
+        option.subControls = QStyle::SC_All;
+        return slider->style()
+            ->subControlRect(QStyle::CC_Slider, &option, part, slider)
+            .intersected(slider->rect());
+    }
 
     // Moves slider to value by its keys, as a user does.
     static void MoveSlider(QSlider* slider, int value)
