@@ -11,6 +11,23 @@
 #include <QRadioButton>
 #include <QSlider>
 
+// How the formulas box is opened and closed.
+enum class Open
+{
+    Click,
+    AccessKey,
+    Enter,
+};
+enum class Close
+{
+    Esc,
+    Enter,
+    Ok,
+    CloseBox,
+};
+Q_DECLARE_METATYPE(Open)
+Q_DECLARE_METATYPE(Close)
+
 class TestCommands : public UiFixture
 {
     Q_OBJECT
@@ -59,19 +76,25 @@ void TestCommands::formulasMessage()
 
 void TestCommands::formulasBox_data()
 {
-    QTest::addColumn<QString>("open");
-    QTest::addColumn<QString>("close");
-    for (const char* open : {"click", "Alt+О", "Enter on Формулы"}) {
-        for (const char* close : {"Esc", "Enter", "OK", "close box"}) {
-            QTest::addRow("%s, %s", open, close) << QString::fromUtf8(open) << close;
+    QTest::addColumn<Open>("open");
+    QTest::addColumn<Close>("close");
+    const std::pair<Open, const char*> opens[] = {
+        {Open::Click, "click"}, {Open::AccessKey, "Alt+О"}, {Open::Enter, "Enter on Формулы"}};
+    const std::pair<Close, const char*> closes[] = {{Close::Esc, "Esc"},
+                                                    {Close::Enter, "Enter"},
+                                                    {Close::Ok, "OK"},
+                                                    {Close::CloseBox, "close box"}};
+    for (auto [open, openName] : opens) {
+        for (auto [close, closeName] : closes) {
+            QTest::addRow("%s, %s", openName, closeName) << open << close;
         }
     }
 }
 
 void TestCommands::formulasBox()
 {
-    QFETCH(QString, open);
-    QFETCH(QString, close);
+    QFETCH(Open, open);
+    QFETCH(Close, close);
 
     ui->Slider1->setValue(3);
     ui->Option2->click();
@@ -97,22 +120,27 @@ void TestCommands::formulasBox()
             }
             defaultButton = box->standardButton(box->defaultButton());
             modal = box->isModal();
-            if (close == QLatin1String("Esc")) {
+            switch (close) {
+            case Close::Esc:
                 QTest::keyClick(box, Qt::Key_Escape);
-            } else if (close == QLatin1String("Enter")) {
+                break;
+            case Close::Enter:
                 // To the box's own focus: on Windows the box may not be the
                 // active window yet when it first shows.
                 QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
-            } else if (close == QLatin1String("OK")) {
+                break;
+            case Close::Ok:
                 QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            } else {
+                break;
+            case Close::CloseBox:
                 box->close();
+                break;
             }
         });
 
-        if (open == QLatin1String("click")) {
+        if (open == Open::Click) {
             QTest::mouseClick(ui->Command2, Qt::LeftButton);
-        } else if (open == QLatin1String("Alt+О")) {
+        } else if (open == Open::AccessKey) {
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x041E),
                                 QStringLiteral("о"), Qt::AltModifier);
         } else {
@@ -132,9 +160,11 @@ void TestCommands::formulasBox()
         QVERIFY(modal);
         QCOMPARE(State(), before);
         QCOMPARE(ends, 0);
-        // The button that opened the box keeps the focus, as a click or an
-        // access key gives it, once the box has gone.
-        QTRY_COMPARE(QApplication::focusWidget(), ui->Command2);
+        // Once the box has gone, the focus is back where the opening left
+        // it: on the button a click or Enter gave it to, and on the slider
+        // where an access key, which moves no focus, was pressed.
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     open == Open::AccessKey ? static_cast<QWidget*>(ui->Slider2) : ui->Command2);
     }
 }
 
@@ -160,19 +190,18 @@ void TestCommands::exitWhileAResultShows()
 
 void TestCommands::messageBoxAnswers_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Enter") << "Enter";
-    QTest::newRow("Esc") << "Esc";
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
 }
 
 void TestCommands::messageBoxAnswers()
 {
-    QFETCH(QString, key);
+    QFETCH(int, key);
     ExpectModal([&](QMessageBox* box) {
         // Enter to the box's own focus, which it has before Windows makes it active.
-        QTest::keyClick(key == QLatin1String("Esc") || !box->focusWidget() ? box
-                                                                           : box->focusWidget(),
-                        key == QLatin1String("Esc") ? Qt::Key_Escape : Qt::Key_Return);
+        const bool toFocus = key == Qt::Key_Return && box->focusWidget();
+        QTest::keyClick(toFocus ? box->focusWidget() : box, Qt::Key(key));
     });
     runtime::MsgBox(form.get(), "text", "title");
     QVERIFY(ModalHandled());

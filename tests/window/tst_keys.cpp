@@ -128,17 +128,8 @@ void TestKeys::accessKeys()
     ui->Slider2->setFocus();
     AltKey(u'и');
     QTRY_COMPARE(Box(), QString());
-
-    bool formulas = false;
-    ExpectModal([&](QMessageBox* box) {
-        formulas = true;
-        box->done(0);
-    });
-    AltKey(u'о');
-    QVERIFY(ModalHandled());
-    QVERIFY(formulas);
     QCOMPARE(ends, 0);
-
+    // Alt+О, which opens the formulas box, the commands suite checks.
     AltKey(u'ы');
     QTRY_COMPARE(ends, 1);
 }
