@@ -31,14 +31,10 @@ void TestFormat::decimalSeparator_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("separator");
-    QTest::newRow("C") << "C"
-                       << ".";
-    QTest::newRow("en_US") << "en_US"
-                           << ".";
-    QTest::newRow("ru_RU") << "ru_RU"
-                           << ",";
-    QTest::newRow("de_DE") << "de_DE"
-                           << ",";
+    for (auto [locale, separator] :
+         {std::pair{"C", "."}, {"en_US", "."}, {"ru_RU", ","}, {"de_DE", ","}}) {
+        QTest::newRow(locale) << QString(locale) << QString(separator);
+    }
 }
 
 void TestFormat::decimalSeparator()
@@ -59,30 +55,21 @@ void TestFormat::formatNumber_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("carry through every digit") << 9.9996 << "#.000"
-                                               << "10.000";
-    QTest::newRow("rounds down below half") << 0.0004 << "#.000"
-                                            << ".000";
-    QTest::newRow("rounds up above half") << 0.0006 << "#.000"
-                                          << ".001";
-    QTest::newRow("zero place keeps a leading zero") << 0.5 << "0.00"
-                                                     << "0.50";
-    QTest::newRow("two zero places pad") << 5.0 << "00.0"
-                                         << "05.0";
-    QTest::newRow("hash places drop trailing zeros") << 2.5 << "#.###"
-                                                     << "2.5";
-    QTest::newRow("hash places keep a bare separator") << 2.0 << "#.##"
-                                                       << "2.";
-    QTest::newRow("no separator rounds to whole") << 2.6 << "#"
-                                                  << "3";
-    QTest::newRow("hash alone shows nothing for zero") << 0.0 << "#"
-                                                       << "";
-    QTest::newRow("negative keeps its sign") << -1.5 << "#.000"
-                                             << "-1.500";
-    QTest::newRow("negative rounding to zero loses its sign") << -0.0001 << "#.000"
-                                                              << ".000";
-    QTest::newRow("large value, no exponent") << 1e20 << "#.0"
-                                              << "100000000000000000000.0";
+    auto row = [](const char* name, double value, const char* pattern, const char* expected) {
+        QTest::newRow(name) << value << QString(pattern) << QString(expected);
+    };
+    row("carry through every digit", 9.9996, "#.000", "10.000");
+    row("rounds down below half", 0.0004, "#.000", ".000");
+    row("rounds up above half", 0.0006, "#.000", ".001");
+    row("zero place keeps a leading zero", 0.5, "0.00", "0.50");
+    row("two zero places pad", 5.0, "00.0", "05.0");
+    row("hash places drop trailing zeros", 2.5, "#.###", "2.5");
+    row("hash places keep a bare separator", 2.0, "#.##", "2.");
+    row("no separator rounds to whole", 2.6, "#", "3");
+    row("hash alone shows nothing for zero", 0.0, "#", "");
+    row("negative keeps its sign", -1.5, "#.000", "-1.500");
+    row("negative rounding to zero loses its sign", -0.0001, "#.000", ".000");
+    row("large value, no exponent", 1e20, "#.0", "100000000000000000000.0");
 }
 
 void TestFormat::formatNumber()

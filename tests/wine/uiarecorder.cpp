@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 // Not in MinGW's headers; the order of its methods is Windows'.
 struct IRangeValueProvider : IUnknown
@@ -74,28 +75,16 @@ const char* ControlType(IRawElementProviderSimple* element)
     VariantInit(&type);
     element->GetPropertyValue(UIA_ControlTypePropertyId, &type);
     // The control type ids of Windows' UIAutomationClient.h.
-    switch (type.vt == VT_I4 ? type.lVal : 0) {
-    case 50000:
-        return "button";
-    case 50002:
-        return "check box";
-    case 50004:
-        return "edit";
-    case 50013:
-        return "radio button";
-    case 50015:
-        return "slider";
-    case 50020:
-        return "text";
-    case 50032:
-        return "window";
-    case 50033:
-        return "pane";
-    case 50038:
-        return "separator";
-    default:
-        return "other";
+    static const std::pair<LONG, const char*> kTypes[] = {
+        {50000, "button"},       {50002, "check box"}, {50004, "edit"},
+        {50013, "radio button"}, {50015, "slider"},    {50020, "text"},
+        {50032, "window"},       {50033, "pane"},      {50038, "separator"}};
+    for (auto [id, kind] : kTypes) {
+        if (type.vt == VT_I4 && type.lVal == id) {
+            return kind;
+        }
     }
+    return "other";
 }
 
 // A slider's " min..max = value", through its range value pattern.
