@@ -16,8 +16,6 @@ class TestControls : public UiFixture
     Q_OBJECT
 
 private slots:
-    void init() { StartForm(); }
-    void cleanup() { StopForm(); }
 
     void checkBoxValue_data();
     void checkBoxValue();

@@ -17,7 +17,6 @@ private slots:
         StartForm();
         m_box = ui->Picture1;
     }
-    void cleanup() { StopForm(); }
 
     void lines();
     void keepsItsLineWhenRepainted();

@@ -33,8 +33,6 @@ class TestCommands : public UiFixture
     Q_OBJECT
 
 private slots:
-    void init() { StartForm(); }
-    void cleanup() { StopForm(); }
 
     void formulasMessage();
     void formulasBox_data();

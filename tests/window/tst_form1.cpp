@@ -12,8 +12,6 @@ class TestForm1 : public UiFixture
     Q_OBJECT
 
 private slots:
-    void init() { StartForm(); }
-    void cleanup() { StopForm(); }
 
     void window();
     void controls_data();

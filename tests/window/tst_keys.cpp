@@ -23,8 +23,6 @@ class TestKeys : public UiFixture
     Q_OBJECT
 
 private slots:
-    void init() { StartForm(); }
-    void cleanup() { StopForm(); }
 
     void enterKey_data();
     void enterKey();

@@ -13,8 +13,6 @@ class TestMemory : public UiFixture
     Q_OBJECT
 
 private slots:
-    void init() { StartForm(); }
-    void cleanup() { StopForm(); }
     void calculationsDoNotGrowTheProcess();
 
 private:

@@ -21,8 +21,6 @@ class TestRandomUse : public UiFixture
     Q_OBJECT
 
 private slots:
-    void init() { StartForm(); }
-    void cleanup() { StopForm(); }
     void randomUse();
 
 private:

@@ -38,6 +38,11 @@ class UiFixture : public QObject
 {
     Q_OBJECT
 
+    // Each test function starts on a fresh window; QTest finds these here.
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+
 protected:
     std::unique_ptr<window::Form1> form;
     const window::Form1::Controls* ui = nullptr;
