@@ -147,6 +147,34 @@ inline bool IsFifteenDigitsOf(const std::string& text, double r, const std::stri
     return diff <= (static_cast<I128>(1) << -b.k);
 }
 
+// What is wrong with line as the answer for sides a, b and c with the
+// perimeter or the area selected (the area wins), rounded or not, decimal
+// separator sep; empty where it is right. The area's line is judged by the
+// double nearest to its root, sqrt(n) / 4 being that for every n here.
+inline std::string Misjudged(int a, int b, int c, bool perimeter, bool area, bool rounded,
+                             const std::string& sep, const std::string& line)
+{
+    if (!area) {
+        const bool right =
+            perimeter ? line == PerimeterLine(a + b + c, rounded, sep) : line.empty();
+        return right        ? ""
+               : !perimeter ? "a line with no measure"
+               : rounded    ? "rounded perimeter"
+                            : "perimeter";
+    }
+    const std::int64_t n = SixteenAreaSquared(a, b, c);
+    if (n < 0) {
+        return line == "Нет такого треугольника" ? "" : "not a triangle";
+    }
+    const double r = std::sqrt(static_cast<double>(n)) / 4;
+    if (rounded) {
+        return line == RoundedThreeDecimals(r, sep) ? "" : "rounded area " + line;
+    }
+    const bool right = line.size() > 2 && line.front() == ' ' && line.back() == ' ' &&
+                       IsFifteenDigitsOf(line.substr(1, line.size() - 2), r, sep);
+    return right ? "" : "general area '" + line + "'";
+}
+
 } // namespace exact
 
 #endif
