@@ -150,7 +150,7 @@ void TestForm1::focusOrder()
         forward << QApplication::focusWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(Names(forward), Names(order));
+    QCOMPARE(forward, order);
     QCOMPARE(QApplication::focusWidget(), ui->Check1);
 
     QList<QWidget*> backward;
@@ -158,7 +158,7 @@ void TestForm1::focusOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         backward.prepend(QApplication::focusWidget());
     }
-    QCOMPARE(Names(backward), Names(order));
+    QCOMPARE(backward, order);
 }
 
 void TestForm1::calculateByMouse()

@@ -92,15 +92,6 @@ protected:
         return QTest::qWaitFor([this] { return !m_modalHandler; }, timeoutMs);
     }
 
-    static QStringList Names(const QList<QWidget*>& controls)
-    {
-        QStringList names;
-        for (QWidget* control : controls) {
-            names << (control ? control->objectName() : QStringLiteral("<none>"));
-        }
-        return names;
-    }
-
     void StartForm()
     {
         ends = 0;
