@@ -10,7 +10,14 @@
 
 namespace runtime {
 
-OptionButtonControl::OptionButtonControl(QWidget* parent) : QRadioButton(parent) {}
+OptionButtonControl::OptionButtonControl(QWidget* parent) : QRadioButton(parent)
+{
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            TellSelected();
+        }
+    });
+}
 
 bool OptionButtonControl::Value() const
 {

@@ -30,6 +30,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+
+private:
+    // Tells the platform's screen readers that this button has just been
+    // selected, where the toolkit does not (platform/optionbutton_*.cpp).
+    void TellSelected();
 };
 
 } // namespace runtime

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,7 +49,6 @@ PictureBox::PictureBox(QWidget* parent) : QLineEdit(parent)
     connect(m_copy, &QAction::triggered, this, &PictureBox::Copy);
     // Its one item, in the window's language, instead of the editing menu.
     addAction(m_copy);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
     Ink();
 }
 
@@ -138,6 +138,20 @@ void PictureBox::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange) {
         Ink();
     }
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addActions(actions());
+    // Opened from the keyboard, the first item is highlighted once the menu
+    // shows, as in Windows' and GTK's own menus, so that a screen reader says
+    // which item the menu opened on; Qt highlights one only in submenus and
+    // menu bars. The mouse leaves it to the pointer.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
+    }
+    menu.exec(event->globalPos());
 }
 
 void PictureBox::Ink()

@@ -12,7 +12,8 @@ namespace runtime {
 // The result box: a read-only line edit, so that a screen reader reads it
 // as text by character and line, and a caret and selection work as anywhere.
 // On top of the stock widget it writes in an ink that stays legible, tells
-// a screen reader each new answer, and offers «Копировать» for its menu.
+// a screen reader each new answer, and offers «Копировать» for its menu,
+// highlighted at once when the keyboard opens it.
 class PictureBox : public QLineEdit, public ResultBox
 {
     Q_OBJECT
@@ -44,6 +45,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -84,7 +84,8 @@ orca-session)
     press Tab
     says "Ответ" 1
     says "$no_triangle." 1
-    press shift+F10 Down
+    # The menu by the keyboard, its item said with no other key.
+    press shift+F10
     says "Копировать" 1
     press Escape
     # The formulas box by Alt and the key that carries О, with the Latin group active.
@@ -96,7 +97,7 @@ orca-session)
     [ "$(grep -ac "SPEECH OUTPUT: 'notification" "$log")" = 5 ] ||
         fail "announced: $(grep -a "SPEECH OUTPUT: 'notification" "$log")"
     grep -a 'SPEECH OUTPUT' "$log" | sed "s/.*SPEECH OUTPUT: //; s/'{.*//; s/^'//"
-    xdotool windowactivate --sync "$main"
+    synced windowactivate "$main"
     end_by_escape
     ;;
 atspi)
