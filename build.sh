@@ -8,6 +8,7 @@
 #                       and the Windows program under Wine where Qt for Windows is built
 #   ./build.sh windows  builds storomer.exe (and once, Qt for Windows) and tests it under Wine
 #   ./build.sh windows-qt  only builds Qt for Windows into its cache, once
+#   ./build.sh release  writes dist/: the installer, the portable exe, the .deb, SHA256SUMS
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -30,8 +31,10 @@ test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-ut
 # Qt for Windows is built from the Qt source Debian builds its own from, with
 # Debian's MinGW-w64, once into a cache outside the work tree; a changed Qt
 # version or option list gives a new cache directory.
+# NSIS builds the installer, osslsigncode signs a release.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev qt6-base-dev-tools dpkg-dev
-    ninja-build cmake wine wine64 xvfb xauth xdotool openbox wmctrl x11-utils x11-xkb-utils xclip)
+    ninja-build cmake wine wine64 xvfb xauth xdotool openbox wmctrl x11-utils x11-xkb-utils xclip
+    nsis osslsigncode)
 cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
 # Built for size, with what the program and its tests never use left out: no
 # image-format plugins (the exe's icon is in its resource script, the window's
@@ -123,12 +126,42 @@ windows() {
     dir=$(windows_qt_dir)
     "$dir/qt/bin/qt-cmake" -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release
     cmake --build build/windows
-    # A prefix kept in the cache; the Wine scenario makes its own beside it.
+    # The suites' prefix, kept in the cache, is made anew on every run and
+    # with no display, as on a new machine, so that a suite that relies on
+    # an earlier one or on the display it was made on fails here first; the
+    # Wine scenario makes its own beside it.
     export WINEPREFIX=$cache/wine
-    [ -d "$WINEPREFIX/drive_c" ] || WINEDEBUG=-all wineboot --init >/dev/null 2>&1
+    env -u DISPLAY tests/wine/prefix.sh "$WINEPREFIX"
     # One at a time: the suites share Wine's server, and under load Wine now
     # and then loses a click or the focus.
     ctest --test-dir build/windows --output-on-failure --no-tests=error
+}
+
+# The release: every file of this version in dist/ and SHA256SUMS over them,
+# each built anew and dated by the last commit, so that any clone of the same
+# commit gives the same bytes; signed where the environment names a
+# certificate (installer/sign.sh), the installer after the exe it carries.
+release() {
+    local lin=build/release/linux win=build/release/windows setup version
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) || SOURCE_DATE_EPOCH=$(stat -c %Y CMakeLists.txt)
+    export SOURCE_DATE_EPOCH
+    rm -rf build/release dist
+    cmake -S . -B "$lin" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+    cmake --build "$lin"
+    (cd "$lin" && cpack -G DEB -B "$PWD/package")
+    "$(windows_qt_dir)/qt/bin/qt-cmake" -S . -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_TESTING=OFF
+    cmake --build "$win" --target storomer
+    installer/sign.sh "$win/storomer.exe"
+    cmake --build "$win" --target installer
+    setup=$(echo "$win"/installer/storomer-*-setup.exe)
+    installer/sign.sh "$setup"
+    version=${setup##*/storomer-}
+    version=${version%-setup.exe}
+    mkdir dist
+    cp "$setup" "$lin"/package/*.deb dist/
+    cp "$win/storomer.exe" "dist/storomer-$version.exe"
+    (cd dist && sha256sum -- * >SHA256SUMS && cat SHA256SUMS)
 }
 
 install_missing() {
@@ -182,8 +215,13 @@ windows-qt)
     install_missing "${windows_packages[@]}"
     windows_qt
     ;;
+release)
+    install_missing "${build_packages[@]}" "${windows_packages[@]}" file
+    windows_qt
+    release
+    ;;
 *)
-    echo "usage: $0 run|test|windows|windows-qt" >&2
+    echo "usage: $0 run|test|windows|windows-qt|release" >&2
     exit 2
     ;;
 esac

@@ -100,6 +100,12 @@ wait_exit() {
     wait "$1" || rc=$?
 }
 
+# xdotool's --sync waits for the window manager without end: each such
+# command ($1, on the window $2...) gets 10 seconds.
+synced() {
+    timeout 10 xdotool "$1" --sync "${@:2}" || fail "xdotool $* did not finish within 10 s"
+}
+
 wm_running() { wmctrl -m >/dev/null 2>&1; }
 
 wm_up_or_gone() { wm_running || stopped "$1"; }
@@ -125,7 +131,7 @@ start_program() {
     program=$!
     pids+=("$program")
     main=$(window_id "$title")
-    xdotool windowactivate --sync "$main"
+    synced windowactivate "$main"
 }
 
 # The client area's size and place of window $1 (the program's by default), as "WxH+X+Y".
@@ -156,9 +162,9 @@ formulas_by() {
     "$@" || fail "$* showed no formulas box"
     local box
     box=$(window_id "$formulas_title")
-    xdotool windowactivate --sync "$box"
+    synced windowactivate "$box"
     xdotool key --clearmodifiers Escape
     wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
     running "$program" || fail "Esc in the formulas box ended the program"
-    xdotool windowactivate --sync "$main"
+    synced windowactivate "$main"
 }

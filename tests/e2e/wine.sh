@@ -10,36 +10,148 @@
 # That record is made by a recording stand-in for UI Automation's core ($5),
 # once a small client ($6) has asked for the window as a screen reader does:
 # no Windows screen reader runs. The prefix is $WINEPREFIX-e2e, beside the
-# suites' one, so that its Wine desktop and clipboard are on this display.
+# suites' one, made anew on each run; its Wine session, desktop and clipboard
+# are on this display and end with the scenario. Every call into Wine has a
+# time limit: a Wine that never answers fails the scenario with what it was
+# asked.
 # By hand, STOROMER_SHOTS=<dir> keeps a screenshot at each scale.
+#   installer  the installer ($4) as a Windows user meets it, in a prefix of
+#          its own: refused switches and folders change nothing; installed
+#          silently, its shortcut starts the program, which computes an
+#          answer; its Apps entry; installed again, one of each; uninstalled,
+#          the prefix as before, and a file of the user's kept.
 . "$(dirname "$0")/lib.sh"
-[ "$scenario" = wine ] || fail "unknown scenario $scenario"
-tests_bin=$1 recorder=$2 uiaclient=$3
+case "$scenario" in
+wine) tests_bin=$1 recorder=$2 uiaclient=$3 ;;
+installer) setup=$1 ;;
+*) fail "unknown scenario $scenario" ;;
+esac
 
 SCREEN=1366x768x24 start_session
 setxkbmap -layout us,ru
 export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:?}-e2e
-[ -d "$WINEPREFIX/drive_c" ] || wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
+[ "$scenario" = wine ] || WINEPREFIX=$WINEPREFIX-$scenario
+"$(dirname "$0")/../wine/prefix.sh" "$WINEPREFIX" || fail "no Wine prefix"
+trap '{ timeout 10 wineserver -k 2>/dev/null || true; } && cleanup' EXIT
+# reg_add <key> <value> <data> [type]: tried three times, since a Wine busy
+# with other prefixes beside this one now and then drops a write.
+reg_add() {
+    local _
+    for _ in 1 2 3; do
+        timeout 30 wine reg add "$1" /v "$2" /d "$3" /t "${4:-REG_SZ}" /f >/dev/null 2>&1 && return 0
+    done
+    return 1
+}
+# A clipboard whose owner never answers would hold xclip for ever.
+clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null; }
+copied() { [ "$(clipboard)" = "$1" ]; }
+
+# The prefix's files and registry, less what Wine changes by itself as it
+# runs any program (a key's time, the temporary folders, the keys of the
+# devices it finds anew at each start) and the uninstaller's copy of itself
+# in the temporary folder, which Windows deletes at its next start.
+snapshot() {
+    timeout 30 wineserver -w || fail "Wine did not end within 30 s"
+    (cd "$WINEPREFIX" && find drive_c ! -path '*/[Tt]emp/*' | LC_ALL=C sort)
+    awk '/^\[/ { sub(/\] [0-9]+$/, "]"); device = /Enum|Class|Video|DEVICEMAP|NetworkCards/ }
+        !device && NF && !/^#time=/ && !/^"PendingFileRenameOperations"/' "$WINEPREFIX"/*.reg
+}
+# A key of the registry as reg export writes it, in UTF-8.
+exported() {
+    rm -f "$scratch/key.reg"
+    timeout 30 wine reg export "$1" "$(timeout 30 winepath -w "$scratch/key.reg")" >/dev/null 2>&1 &&
+        iconv -f UTF-16 -t UTF-8 "$scratch/key.reg" | tr -d '\r'
+}
+# win <variable>: the value of Windows' environment variable.
+win() { timeout 30 wine cmd /c echo "%$1%" | tr -d '\r'; }
+
+scenario_installer() {
+    export WINEDLLOVERRIDES=winemenubuilder.exe=d
+    local before where folder shortcut key entry expected size rc
+    touch "$WINEPREFIX/drive_c/blocker"
+    before=$(snapshot)
+    # Refused before anything is touched, each with its reason and status 2.
+    for refused in '/S /BOGUS|unknown switch /BOGUS' '/S /s|unknown switch /s' \
+        '/S /D=C:\blocker\Storomer|cannot make the folder C:\blocker\Storomer'; do
+        rc=0
+        # shellcheck disable=SC2086
+        timeout 60 wine "$setup" ${refused%%|*} >"$scratch/out" 2>&1 || rc=$?
+        [ "$rc" = 2 ] || fail "'${refused%%|*}' ended with status $rc"
+        grep -qF "${refused#*|}" "$scratch/out" || fail "'${refused%%|*}' said: $(cat "$scratch/out")"
+    done
+    [ "$(snapshot)" = "$before" ] || fail "a refused install changed: $(diff <(echo "$before") <(snapshot))"
+
+    where="$(win LOCALAPPDATA)\Programs\Storomer"
+    folder=$(timeout 30 winepath -u "$where")
+    shortcut="$(timeout 30 winepath -u "$(win APPDATA)")/Microsoft/Windows/Start Menu/Programs/$title.lnk"
+    key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+    for round in 1 2; do
+        timeout 120 wine "$setup" /S || fail "install $round ended with status $?"
+        cmp -s "$folder/storomer.exe" "$bin" || fail "install $round put no storomer.exe in $folder"
+        [ "$(find "$WINEPREFIX/drive_c" -name storomer.exe | wc -l)" = 1 ] || fail "copies: $(find "$WINEPREFIX" -name storomer.exe)"
+        [ "$(find "$WINEPREFIX/drive_c" -name '*.lnk' | grep -c "$title")" = 1 ] || fail "shortcuts: $(find "$WINEPREFIX" -name '*.lnk')"
+        [ "$(exported "$key" | grep -cxF "\"DisplayName\"=\"$title\"")" = 1 ] || fail "entries: $(exported "$key")"
+    done
+    # The shortcut names the installed program, and starts it.
+    strings "$shortcut" | grep -qxF "$where\storomer.exe" ||
+        fail "the shortcut leads to: $(strings "$shortcut")"
+    start_program timeout 120 wine start /wait /unix "$shortcut"
+    # shellcheck disable=SC2046
+    xdotool key $(sides_345_area) Return ctrl+c
+    wait_for 10 copied 6 || fail "started by the shortcut, the answer copied is '$(clipboard)'"
+    end_by_escape
+    # The Apps entry, exactly (reg export's escapes undone), and its size.
+    entry=$(exported "$key\Storomer")
+    expected='"DisplayIcon"="@\storomer.exe,0"
+"DisplayName"="%"
+"DisplayVersion"="1.00"
+"InstallLocation"="@"
+"NoModify"=dword:00000001
+"NoRepair"=dword:00000001
+"Publisher"="The Storomer developers"
+"QuietUninstallString"=""@\uninstall.exe" /S"
+"UninstallString"=""@\uninstall.exe""
+"VersionMajor"=dword:00000001
+"VersionMinor"=dword:00000000'
+    [ "$(grep '^"' <<<"$entry" | grep -v '^"EstimatedSize"' | sed 's/\\\\/\\/g; s/\\"/"/g')" = \
+        "$(sed "s/%/$title/" <<<"${expected//@/"$where"}")" ] || fail "the Apps entry is: $entry"
+    size=$(($(sed -n 's/^"EstimatedSize"=dword://p' <<<"$entry" | tr a-f A-F | sed 's/^/16#/')))
+    [ "$size" -ge $(($(stat -c %s "$bin") / 1024)) ] || fail "EstimatedSize $size KiB"
+    # Uninstalled silently, the prefix is as it was. The uninstaller goes on
+    # from a copy of itself: its end is Wine's.
+    timeout 120 wine "$folder/uninstall.exe" /S || fail "the uninstall ended with status $?"
+    [ "$(snapshot)" = "$before" ] || fail "the uninstall left: $(diff <(echo "$before") <(snapshot))"
+    # A file of the user's stays, and so does its folder.
+    timeout 120 wine "$setup" /S || fail "install 3 ended with status $?"
+    echo mine >"$folder/notes.txt"
+    timeout 120 wine "$folder/uninstall.exe" /S || fail "the uninstall ended with status $?"
+    timeout 30 wineserver -w || fail "Wine did not end within 30 s"
+    [ "$(ls "$folder")" = notes.txt ] || fail "the uninstall left $(ls "$folder")"
+}
+[ "$scenario" = wine ] || { "scenario_$scenario"; echo "PASS: $scenario"; exit 0; }
+
 # Windows set to Russian, as for the program's users: the decimal comma.
 for setting in 'LocaleName ru-RU' 'Locale 00000419' 'sDecimal ,'; do
     read -r name value <<<"$setting"
-    wine reg add 'HKCU\Control Panel\International' /v "$name" /d "$value" /f >/dev/null 2>&1 ||
+    reg_add 'HKCU\Control Panel\International' "$name" "$value" ||
         fail "the regional setting $name was not taken"
 done
 # Qt loads the core from the system directory only.
 cp "$recorder" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
 export WINEDLLOVERRIDES=uiautomationcore=n
 uia=$scratch/uia.log
-export STOROMER_UIA_LOG=$(winepath -w "$uia")
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-copied() { [ "$(clipboard)" = "$1" ]; }
+export STOROMER_UIA_LOG=$(timeout 30 winepath -w "$uia")
+[ -n "$STOROMER_UIA_LOG" ] || fail "winepath did not answer within 30 s"
 notified() { [ "$(grep -c '^NOTIFICATION' "$uia" 2>/dev/null)" -ge "$1" ]; }
 # Within a pixel of $1 scaled by $2/96.
 scaled_near() { [ $(($3 - ($1 * $2 + 48) / 96)) -ge -1 ] && [ $(($3 - ($1 * $2 + 48) / 96)) -le 1 ]; }
 IFS=x read -r client_w client_h <<<"$client_size"
-# What the recorder must have seen at 100 %: the tree, and each answer
-# announced on the result box.
+# What the recorder must have seen at 100 %: the tree, each answer announced
+# on the result box, and each change the user made confirmed: the option
+# selected (SelectionItem_ElementSelected), the check box ticked (its toggle
+# state on) and the keyboard-opened menu's item focused.
 announced="NOTIFICATION kind=4 processing=1 on 'Ответ'"
+selected="EVENT 20012 on 'Вычислить площадь треугольника'"
 expected=(
     "TREE window '$title'"
     "TREE   radio button 'Вычислить периметр треугольника'"
@@ -50,11 +162,12 @@ expected=(
     "TREE   slider 'Вторая сторона треугольника' 0..50 = 0"
     "TREE   slider 'Первая сторона треугольника' 0..50 = 0"
     "TREE   text 'A'" "TREE   text 'B'" "TREE   text 'C'"
-    "$announced: '6'" "$announced: '6,000'" "$announced: '$no_triangle'")
+    "$announced: '6'" "$announced: '6,000'" "$announced: '$no_triangle'"
+    "$selected" "PROPERTY 30086 on 'Округлить': 1" "EVENT 20005 on 'Копировать'")
 
 for dpi in 96 120 144 192; do
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-        >/dev/null 2>&1 || fail "LogPixels $dpi was not taken"
+    reg_add 'HKCU\Control Panel\Desktop' LogPixels "$dpi" REG_DWORD ||
+        fail "LogPixels $dpi was not taken"
     rm -f "$uia"
     start_program wine "$bin"
     [ "$(xprop -id "$main" _NET_WM_NAME)" = "_NET_WM_NAME(UTF8_STRING) = \"$title\"" ] ||
@@ -65,7 +178,8 @@ for dpi in 96 120 144 192; do
         fail "at $dpi dpi the client area is $(client_area), not $client_size scaled"
     wait_for 5 on_screen "$main" 1366 768 || fail "at $dpi dpi the window leaves the screen"
     if [ "$dpi" = 96 ]; then
-        wine "$uiaclient" "$title" || fail "the UI Automation client found no window"
+        timeout 60 wine "$uiaclient" "$title" ||
+            fail "the UI Automation client found no window within 30 s"
         wait_for 10 grep -q '^TREE' "$uia" || fail "Qt handed no provider tree"
     fi
     # shellcheck disable=SC2046
@@ -84,19 +198,26 @@ for dpi in 96 120 144 192; do
         notified 4 && fail "moving a slider raised a notification: $(cat "$uia")"
         xdotool key Return
         wait_for 10 notified 4 || fail "no triangle was not announced"
+        # The result box's menu by Shift+F10, its item copied by Enter.
+        xdotool key Tab Tab shift+F10
+        wait_for 10 grep -qF "EVENT 20005 on 'Копировать'" "$uia" ||
+            fail "the menu opened by Shift+F10 focused no item"
+        xdotool key Return
+        wait_for 10 copied "$no_triangle" || fail "Enter in the menu copied '$(clipboard)'"
     fi
     # The formulas box by the key that carries О, with the Latin group active.
     xdotool key alt+j
     box=$(window_id "$formulas_title")
     wait_for 5 on_screen "$box" 1366 768 || fail "at $dpi dpi the formulas box leaves the screen"
     [ -z "${STOROMER_SHOTS:-}" ] || import -window root "$STOROMER_SHOTS/wine-$dpi.png"
-    xdotool windowactivate --sync "$box" key Escape
+    synced windowactivate "$box"
+    xdotool key Escape
     wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
-    xdotool windowactivate --sync "$main"
+    synced windowactivate "$main"
     end_by_escape
     # Every caption fits at this scale, as the window suite checks it.
-    wine "$tests_bin" captionsFit >"$scratch/captions.log" 2>&1 ||
-        fail "at $dpi dpi: $(grep -a FAIL -A3 "$scratch/captions.log")"
+    timeout 120 wine "$tests_bin" captionsFit >"$scratch/captions.log" 2>&1 ||
+        fail "at $dpi dpi, within 120 s: $(grep -a FAIL -A3 "$scratch/captions.log")"
     if [ "$dpi" = 96 ]; then
         grep -a . "$uia"
         for line in "${expected[@]}"; do
@@ -104,6 +225,7 @@ for dpi in 96 120 144 192; do
         done
         [ "$(grep -cxF "$announced: '6'" "$uia")" = 2 ] ||
             fail "the same answer twice was not announced twice"
+        [ "$(grep -cxF "$selected" "$uia")" = 1 ] || fail "the option was confirmed more than once"
         [ "$(grep -c '^NOTIFICATION' "$uia")" = 4 ] || fail "announced more than the answers"
     fi
 done

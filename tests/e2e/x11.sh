@@ -129,8 +129,8 @@ restore)
     move_off() { xdotool windowmove "$main" -150 -100 && sleep 0.3 && off_screen; }
     wait_for 10 move_off || fail "the window manager did not move the window: $(client_area)"
     put=$(client_area | cut -d+ -f2-)
-    xdotool windowminimize --sync "$main"
-    xdotool windowactivate --sync "$main"
+    synced windowminimize "$main"
+    synced windowactivate "$main"
     wait_for 5 moved "$put" || fail "moved to $put, minimised and restored, the window is at $(client_area)"
     end_by_escape
     ;;

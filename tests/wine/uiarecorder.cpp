@@ -183,6 +183,8 @@ __declspec(dllexport) HRESULT WINAPI
         shown = ": '" + Utf8(value.bstrVal) + "'";
     } else if (value.vt == VT_R8) {
         shown = ": " + std::to_string(static_cast<int>(value.dblVal));
+    } else if (value.vt == VT_I4) {
+        shown = ": " + std::to_string(value.lVal); // a toggle state: 1 is on
     }
     Log("PROPERTY " + std::to_string(id) + " on '" + Name(element) + "'" + shown);
     return S_OK;
