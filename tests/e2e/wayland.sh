@@ -29,7 +29,7 @@ if ! as_nobody /bin/true 2>/dev/null; then
 fi
 # Everything started there carries that XDG_RUNTIME_DIR.
 ours() { grep -lsaF "XDG_RUNTIME_DIR=$way" /proc/[0-9]*/environ | sed 's|/proc/\([0-9]*\)/.*|\1|'; }
-trap 'kill -9 $(ours) 2>/dev/null; cleanup' EXIT
+trap '{ kill -9 $(ours) 2>/dev/null || true; } && cleanup' EXIT
 
 start_client() {
     as_nobody "$way/storomer" 2>"$scratch/stderr" &
