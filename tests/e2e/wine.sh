@@ -33,8 +33,8 @@ export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:?}-e2e
 [ "$scenario" = wine ] || WINEPREFIX=$WINEPREFIX-$scenario
 "$(dirname "$0")/../wine/prefix.sh" "$WINEPREFIX" || fail "no Wine prefix"
 trap '{ timeout 10 wineserver -k 2>/dev/null || true; } && cleanup' EXIT
-# reg_add <key> <value> <data> [type]: tried three times, since a Wine busy
-# with other prefixes beside this one now and then drops a write.
+# reg_add <key> <value> <data> [type]: tried three times; once, with other
+# Wine programs running beside this one, such a write failed.
 reg_add() {
     local _
     for _ in 1 2 3; do
