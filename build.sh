@@ -132,7 +132,7 @@ windows() {
     # Wine scenario makes its own beside it.
     export WINEPREFIX=$cache/wine
     env -u DISPLAY tests/wine/prefix.sh "$WINEPREFIX"
-    # One at a time: the suites share Wine's server, and under load Wine now
+    # One at a time: the suites share Wine's prefix, and under load Wine now
     # and then loses a click or the focus.
     ctest --test-dir build/windows --output-on-failure --no-tests=error
 }
