@@ -21,7 +21,7 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberat
 # the start-up bench watches the X server through xcb-damage; Orca speaks
 # through speech-dispatcher; sway and weston are the Wayland compositors the
 # window is proved on, grim and ImageMagick read their screens, jq sway's tree.
-test_packages=(clang libclang-rt-14-dev xvfb xauth xdotool openbox wmctrl x11-utils
+test_packages=(clang libclang-rt-dev xvfb xauth xdotool openbox wmctrl x11-utils
     x11-xkb-utils python3 dbus dbus-x11 at-spi2-core python3-pyatspi
     qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme fonts-dejavu-core
     libxcb-damage0-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
