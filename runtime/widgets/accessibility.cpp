@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/widgets/accessibility.h"
 
-#include "runtime/widgets/announcer.h"
 #include "runtime/widgets/line.h"
 #include "runtime/widgets/picturebox.h"
 #include "runtime/widgets/resultboxaccessible.h"
@@ -32,9 +31,6 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
     }
     if (type == &PictureBox::staticMetaObject) {
         return new ResultBoxAccessible(static_cast<PictureBox*>(widget));
-    }
-    if (type == &Announcer::staticMetaObject) {
-        return new QAccessibleWidget(widget, QAccessible::Notification);
     }
     return nullptr;
 }

@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
+#include <QObject>
+
+class QWidget;
 
 namespace runtime {
 
 // Tells a screen reader a text without moving the focus; the result box
 // decides when. A text that merely changes in a widget without the focus
-// screen readers leave unsaid, so each platform gets it said its own way
-// (platform/announcer_*.cpp, picked by CMake).
-// Qt workaround, until Qt 6.8: its QAccessibleAnnouncementEvent does this on
-// every platform.
-class Announcer : public QWidget
+// screen readers leave unsaid. Qt 6.8 says it as an announcement on every
+// platform (announcer.cpp); before it, each platform gets it said its own
+// way (platform/announcer_*.cpp). CMake picks the file by Qt's version.
+class Announcer : public QObject
 {
     Q_OBJECT
 
@@ -21,6 +22,11 @@ public:
     explicit Announcer(QWidget* speaker);
 
     void Announce(const QString& text);
+
+private:
+    QWidget* m_speaker;
+    // What the AT-SPI way shows for each text (Qt workaround, until Qt 6.8).
+    QWidget* m_notification = nullptr;
 };
 
 } // namespace runtime

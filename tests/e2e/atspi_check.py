@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 """Reads the real program through AT-SPI, as a screen reader does.
 
-    atspi_check.py <storomer binary> <window title> <formulas box title>
+    atspi_check.py <storomer binary> <window title> <formulas box title> <program's stderr>
 
 Run inside a D-Bus session (dbus-run-session) on an X display. Checks the
 tree at start, then that each Calculate, made through AT-SPI actions alone,
@@ -17,24 +17,25 @@ import pyatspi
 from gi.repository import Gio, GLib
 
 # role, name, text or value, relation: the window at start, in the order of
-# its description.
+# its description. Roles are compared as AT-SPI's numbers: their English
+# names differ between releases ("push button" became "button").
 TREE = [
-    ("radio button", "Вычислить периметр треугольника", None, None),
-    ("radio button", "Вычислить площадь треугольника", None, None),
-    ("push button", "Формулы", None, None),
-    ("push button", "Вычислить", None, None),
-    ("push button", "Выход", None, None),
-    ("text", "Ответ", "", None),
-    ("check box", "Округлить", None, None),
-    ("slider", "Третья сторона треугольника", 0, ("labelled by", "C")),
-    ("slider", "Вторая сторона треугольника", 0, ("labelled by", "B")),
-    ("slider", "Первая сторона треугольника", 0, ("labelled by", "A")),
-    ("label", "A", None, ("label for", "Первая сторона треугольника")),
-    ("label", "B", None, ("label for", "Вторая сторона треугольника")),
-    ("label", "C", None, ("label for", "Третья сторона треугольника")),
-    ("label", "Установите длинну сторон треугольника:", None, None),
-    ("separator", "", None, None),
-    ("label", "Для вычисления нажмите кнопку \"Вычислить\".", None, None),
+    (pyatspi.ROLE_RADIO_BUTTON, "Вычислить периметр треугольника", None, None),
+    (pyatspi.ROLE_RADIO_BUTTON, "Вычислить площадь треугольника", None, None),
+    (pyatspi.ROLE_PUSH_BUTTON, "Формулы", None, None),
+    (pyatspi.ROLE_PUSH_BUTTON, "Вычислить", None, None),
+    (pyatspi.ROLE_PUSH_BUTTON, "Выход", None, None),
+    (pyatspi.ROLE_TEXT, "Ответ", "", None),
+    (pyatspi.ROLE_CHECK_BOX, "Округлить", None, None),
+    (pyatspi.ROLE_SLIDER, "Третья сторона треугольника", 0, ("labelled by", "C")),
+    (pyatspi.ROLE_SLIDER, "Вторая сторона треугольника", 0, ("labelled by", "B")),
+    (pyatspi.ROLE_SLIDER, "Первая сторона треугольника", 0, ("labelled by", "A")),
+    (pyatspi.ROLE_LABEL, "A", None, ("label for", "Первая сторона треугольника")),
+    (pyatspi.ROLE_LABEL, "B", None, ("label for", "Вторая сторона треугольника")),
+    (pyatspi.ROLE_LABEL, "C", None, ("label for", "Третья сторона треугольника")),
+    (pyatspi.ROLE_LABEL, "Установите длинну сторон треугольника:", None, None),
+    (pyatspi.ROLE_SEPARATOR, "", None, None),
+    (pyatspi.ROLE_LABEL, "Для вычисления нажмите кнопку \"Вычислить\".", None, None),
 ]
 
 # sides, option to select (None: leave as it is), the line then shown.
@@ -98,7 +99,7 @@ def describe(window):
 
 
 def main():
-    binary, title, formulas_title = sys.argv[1:4]
+    binary, title, formulas_title, stderr = sys.argv[1:5]
     # What a screen reader does when it starts: tell every program to talk.
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
     bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
@@ -107,7 +108,7 @@ def main():
     pyatspi.Registry.registerEventListener(
         lambda e: events.append((e.source.name, e.type, e.any_data)), "object:text-changed")
 
-    program = subprocess.Popen([binary])
+    program = subprocess.Popen([binary], stderr=open(stderr, "w"))
     try:
         def find_window():
             for app in pyatspi.Registry.getDesktop(0):
@@ -118,9 +119,9 @@ def main():
         window = wait_for(find_window)
         if window is None:
             sys.exit("FAIL: the program never showed up on the accessibility bus")
-        check(window.getRoleName() == "frame" and window.name == title,
+        check(window.getRole() == pyatspi.ROLE_FRAME and window.name == title,
               f"the window is {window.getRoleName()} '{window.name}'")
-        got = [(c.getRoleName(), c.name, content(c), relation(c)) for c in window]
+        got = [(c.getRole(), c.name, content(c), relation(c)) for c in window]
         check(got == TREE, "the tree at start:\n" + describe(window))
         focused = wait_for(lambda: [c.name for c in window
                                     if c.getState().contains(pyatspi.STATE_FOCUSED)], 5)
@@ -165,17 +166,17 @@ def main():
         # What is not ours keeps Qt's roles: the formulas box is an alert, a tooltip a tool tip.
         app = window.getApplication()
         def windows_of_role(role):
-            return [w for w in app if w is not None and w.getRoleName() == role]
+            return [w for w in app if w is not None and w.getRole() == role]
         controls["Формулы"].queryAction().doAction(0)
-        alerts = wait_for(lambda: windows_of_role("alert"), 10)
+        alerts = wait_for(lambda: windows_of_role(pyatspi.ROLE_ALERT), 10)
         check(bool(alerts) and alerts[0].name == formulas_title,
               f"the formulas box is {[(w.getRoleName(), w.name) for w in app]}")
         subprocess.run(["xdotool", "key", "Escape"], check=True)
-        check(wait_for(lambda: not windows_of_role("alert"), 10), "Esc left the formulas box open")
+        check(wait_for(lambda: not windows_of_role(pyatspi.ROLE_ALERT), 10), "Esc left the formulas box open")
         component = controls["Выход"].queryComponent()
         x, y, w, h = component.getExtents(pyatspi.DESKTOP_COORDS)
         subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2)], check=True)
-        tips = wait_for(lambda: windows_of_role("tool tip"), 10)
+        tips = wait_for(lambda: windows_of_role(pyatspi.ROLE_TOOL_TIP), 10)
         check(bool(tips), f"no tool tip over Выход: {[(w.getRoleName(), w.name) for w in app]}")
     finally:
         program.terminate()

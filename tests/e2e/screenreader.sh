@@ -65,25 +65,31 @@ orca-session)
     }
     # says <text> <times>: waits until Orca has said text so many times.
     says() { wait_for 20 said_times "$1" "$2" || fail "Orca did not say '$1' $2 times: $(grep 'SPEECH OUTPUT' "$log" | tail -n 8)"; }
+    # An answer as Orca says it: alone where Qt announces it (6.8 and later),
+    # after the word "notification" where a notification shows it (Orca 43
+    # in one utterance, Orca 48 in two).
+    answered() { grep -acE "SPEECH OUTPUT: '(notification )?$1\.?'" "$log" || true; }
+    answered_times() { [ "$(answered "$1")" -ge "$2" ]; }
+    answers() { wait_for 20 answered_times "$1" "$2" || fail "Orca did not say the answer '$1' $2 times: $(grep 'SPEECH OUTPUT' "$log" | tail -n 8)"; }
     # Sides 3, 4, 5 from the sliders, the area, then Enter from the option
     # button twice, from a slider, with no triangle, and from the check box.
     # shellcheck disable=SC2046
     press $(sides_345_area)
     says "space" 1
     press Return
-    says "notification 6." 1
+    answers 6 1
     press Return
-    says "notification 6." 2
+    answers 6 2
     press Tab Return
-    says "notification 6." 3
+    answers 6 3
     press End Return
-    says "notification $no_triangle." 1
+    answers "$no_triangle" 1
     press Tab Tab Tab Return
-    says "notification $no_triangle." 2
+    answers "$no_triangle" 2
     # The box, read whole when it gets the focus, and its menu.
     press Tab
     says "Ответ" 1
-    says "$no_triangle." 1
+    answers "$no_triangle" 3
     # The menu by the keyboard, its item said with no other key.
     press shift+F10
     says "Копировать" 1
@@ -93,9 +99,22 @@ orca-session)
     says "$formulas_line1" 1
     press Escape
     wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
-    # Nothing else was announced: five answers, each once.
-    [ "$(grep -ac "SPEECH OUTPUT: 'notification" "$log")" = 5 ] ||
-        fail "announced: $(grep -a "SPEECH OUTPUT: 'notification" "$log")"
+    # What Qt's AT-SPI bridge reports of Orca's questions, none of it ours:
+    # objects gone by the time Orca asks about them (the menu and its item
+    # once the menu closed, parts of the formulas box as it lays itself out),
+    # a slider value's text and an event that Orca 48 asks for and Qt 6.8
+    # does not offer, and Qt 6.4 giving up on Orca's answer to a key (above).
+    atspi='qt.accessibility.atspi: '
+    said_nothing_but "$qt_label_text_event" \
+        "${atspi}Could not find accessible on path: \"/org/a11y/atspi/accessible/*\"" \
+        "${atspi}*Accessible invalid: *QAccessibleInterface(0x* invalid) \"/org/a11y/atspi/accessible/*\"" \
+        "${atspi}AtSpiAdaptor::valueInterface does not implement \"GetText\" \"/org/a11y/*\"" \
+        "${atspi}Subscription string not handled: \"Window:Destroy:\"" \
+        'QSpiApplication::keyEventError  "org.freedesktop.DBus.Error.NoReply" *'
+    # Nothing else was announced: five answers, each once, and the box's line
+    # once more as it took the focus.
+    [ "$(answered 6) $(answered "$no_triangle")" = "3 3" ] ||
+        fail "answers said: $(grep -aE "SPEECH OUTPUT: '(notification|6|$no_triangle)" "$log")"
     grep -a 'SPEECH OUTPUT' "$log" | sed "s/.*SPEECH OUTPUT: //; s/'{.*//; s/^'//"
     synced windowactivate "$main"
     end_by_escape
@@ -103,8 +122,9 @@ orca-session)
 atspi)
     start_session
     dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$bin" "$title" \
-        "$formulas_title" 2>"$scratch/bus.log" ||
+        "$formulas_title" "$scratch/stderr" 2>"$scratch/bus.log" ||
         fail "as a screen reader reads it (bus: $(grep -v 'fd limit' "$scratch/bus.log" | tail -n 3))"
+    said_nothing_but "$qt_label_text_event"
     ;;
 *)
     fail "unknown scenario $scenario"

@@ -96,7 +96,10 @@ wayland-*)
     [ "$((ty2 + th))" -le "$slider_b_top" ] && [ "$ty2" -ge "$(((y + 16) * scale))" ] ||
         fail "the tip stands at ${tw}x${th}+$tx2+$ty2, not above slider B (top $slider_b_top)"
     [ "$tx2" -gt "$tx1" ] || fail "the tip stayed at x $tx1 while the value grew ($tx2)"
-    [ ! -s "$scratch/stderr" ] || fail "the program said: $(cat "$scratch/stderr")"
+    # sway 1.10 makes each new wtype keyboard the active one before wtype
+    # has given it a keymap, and tells the program so (format 0, no keymap),
+    # which Qt 6.8 reports; a real keyboard has its keymap from the start.
+    said_nothing_but 'qt.qpa.wayland: unknown keymap format: 0'
     # Each wtype uploads a keymap of its own, and a key can now and then come
     # before the program has taken the new map: Esc is pressed again then.
     for _ in 1 2 3; do

@@ -55,6 +55,7 @@ case "$scenario" in
 escape)
     start_program
     end_by_escape
+    said_nothing_but
     ;;
 formulas)
     # The Russian layout, so that xdotool finds the Cyrillic letters on real keys.
@@ -66,6 +67,7 @@ formulas)
         fail "Alt+Ы did not end the program"
     wait_exit "$program" 5
     [ "$rc" = 0 ] || fail "Alt+Ы ended the program with status $rc"
+    said_nothing_but
     ;;
 close)
     start_program

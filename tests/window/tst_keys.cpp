@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "runtime/widgets/announcer.h"
 #include "uifixture.h"
 
 #include <QClipboard>
@@ -201,9 +200,10 @@ void TestKeys::copyAnswer_data()
 
 // Enter twice from the focused control: each answer, the same one again too,
 // is announced once, trimmed, and nothing else is (the sliders' moves
-// neither); what a screen reader then hears, the Orca and Wine scenarios
-// check. Then Ctrl+C and Ctrl+Insert copy the answer from wherever the focus
-// is; the box's own menu and keys, its suite checks.
+// neither); how the platform hands it on and what a screen reader then says,
+// the Orca and Wine scenarios check. Then Ctrl+C and Ctrl+Insert copy the
+// answer from wherever the focus is; the box's own menu and keys, its suite
+// checks.
 void TestKeys::copyAnswer()
 {
     QFETCH(QList<int>, sides);
@@ -228,12 +228,6 @@ void TestKeys::copyAnswer()
     }
     const QList<QVariantList> said{{copied}, {copied}};
     QCOMPARE(announced, copied.isEmpty() ? QList<QVariantList>() : said);
-    // The platform's part: AT-SPI hears a notification that shows with the
-    // answer; UI Automation a text value change, and nothing shows.
-    const auto* notification = ui->Picture1->findChild<runtime::Announcer*>();
-    const bool windows = QSysInfo::productType() == QLatin1String("windows");
-    QCOMPARE(notification->isVisible() ? notification->accessibleName() : QString(),
-             windows ? QString() : copied);
 
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString untouched = QStringLiteral("untouched");

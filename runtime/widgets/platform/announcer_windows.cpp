@@ -3,21 +3,20 @@
 #include "runtime/widgets/announcer.h"
 
 #include <QAccessible>
+#include <QWidget>
 
 namespace runtime {
 
-// UI Automation: Qt raises a notification event (UiaRaiseNotificationEvent)
-// for a value change whose value is a text; NVDA and Narrator speak it
-// whatever has the focus. A widget shown and hidden is heard by none of them.
-Announcer::Announcer(QWidget* speaker) : QWidget(speaker)
-{
-    setGeometry(0, 0, 0, 0);
-    hide();
-}
+// Qt workaround, until Qt 6.8: before its announcement event, UI Automation
+// is told a text as a value change whose value is the text, for which Qt
+// raises a notification event (UiaRaiseNotificationEvent); NVDA and Narrator
+// speak it whatever has the focus. A widget shown and hidden is heard by none
+// of them.
+Announcer::Announcer(QWidget* speaker) : QObject(speaker), m_speaker(speaker) {}
 
 void Announcer::Announce(const QString& text)
 {
-    QAccessibleValueChangeEvent event(parentWidget(), text);
+    QAccessibleValueChangeEvent event(m_speaker, text);
     QAccessible::updateAccessibility(&event);
 }
 
