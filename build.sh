@@ -9,6 +9,8 @@
 #   ./build.sh windows  builds storomer.exe (and once, Qt for Windows) and tests it under Wine
 #   ./build.sh windows-qt  only builds Qt for Windows into its cache, once
 #   ./build.sh release  writes dist/: the installer, the portable exe, the .deb, SHA256SUMS
+#   ./build.sh packages only installs what run and test need (CI does it while Qt builds)
+# The same on Debian 12 and Debian 13: every package name below is in both.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -220,8 +222,11 @@ release)
     windows_qt
     release
     ;;
+packages)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    ;;
 *)
-    echo "usage: $0 run|test|windows|windows-qt|release" >&2
+    echo "usage: $0 run|test|windows|windows-qt|release|packages" >&2
     exit 2
     ;;
 esac
