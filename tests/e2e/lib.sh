@@ -32,7 +32,10 @@ fail() {
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$scratch"
+    # What is still ending (a bus, a speech daemon) may add to it while it is
+    # removed, which fails the removal and, in a trap under set -e, a
+    # scenario that passed: it is tried again then, for a few seconds.
+    wait_for 5 rm -rf "$scratch" 2>/dev/null || true
 }
 trap cleanup EXIT
 
