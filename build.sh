@@ -14,7 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+build_packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # The sanitizer build uses Clang, so that both compilers build every change.
 # file is what CPack's dependency scan needs; dbus-x11 brings the bus autolaunch
 # that the program must not set off; devscripts has hardening-check; the AT-SPI
@@ -35,7 +35,7 @@ test_packages=(clang libclang-rt-dev xvfb xauth xdotool openbox wmctrl x11-utils
 # version or option list gives a new cache directory.
 # NSIS builds the installer, osslsigncode signs a release.
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev qt6-base-dev-tools dpkg-dev
-    ninja-build cmake wine wine64 xvfb xauth xdotool openbox wmctrl x11-utils x11-xkb-utils xclip
+    ninja-build cmake ccache wine wine64 xvfb xauth xdotool openbox wmctrl x11-utils x11-xkb-utils xclip
     nsis osslsigncode)
 cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
 # Built for size, with what the program and its tests never use left out: no
@@ -126,7 +126,7 @@ TOOLCHAIN
 windows() {
     local dir
     dir=$(windows_qt_dir)
-    "$dir/qt/bin/qt-cmake" -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release
+    "$dir/qt/bin/qt-cmake" -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
     cmake --build build/windows
     # The suites' prefix, kept in the cache, is made anew on every run and
     # with no display, as on a new machine, so that a suite that relies on
@@ -182,20 +182,35 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# The program's and the tests' compilations are kept in the cache, outside the
+# work tree, so a new clone of a commit builds in seconds what an earlier clone
+# built (the paths in the objects are already relative to it). Not the release:
+# it is compiled anew from its source alone.
+# Given to CMake, not set in the environment, so the tests that build the
+# package again check a compilation of their own.
+launcher=()
+compile_cache() {
+    command -v ccache >/dev/null || return 0
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_DIR=${CCACHE_DIR:-$cache/ccache} CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
+}
+
 # build <preset> [target]
 build() {
-    cmake --preset "$1"
+    cmake --preset "$1" "${launcher[@]}"
     cmake --build --preset "$1" ${2:+--target "$2"}
 }
 
 case "${1:-}" in
 run)
     install_missing "${build_packages[@]}"
+    compile_cache
     build default storomer
     exec ./build/default/window/storomer
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
+    compile_cache
     build default
     ctest --preset default
     # The whole suite once more under AddressSanitizer and UBSan.
@@ -211,6 +226,7 @@ test)
 windows)
     install_missing "${windows_packages[@]}"
     windows_qt
+    compile_cache
     windows
     ;;
 windows-qt)
