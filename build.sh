@@ -206,7 +206,7 @@ run)
     install_missing "${build_packages[@]}"
     compile_cache
     build default storomer
-    exec ./build/default/window/storomer
+    exec ./build/default/app/storomer
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"

@@ -19,7 +19,7 @@ shift || true
 cmake --preset default >/dev/null
 cmake --build --preset default \
     --target storomer storomer_barewindow storomer_stockwindow storomer_startwatch >/dev/null
-programs=(build/default/window/storomer build/default/bench/storomer_stockwindow
+programs=(build/default/app/storomer build/default/bench/storomer_stockwindow
     build/default/bench/storomer_barewindow "$@")
 watch=build/default/bench/storomer_startwatch
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -10,7 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace window {
+namespace app {
 
 void GuardStandardStreams()
 {
@@ -41,4 +41,4 @@ void NoBusAutolaunch()
     }
 }
 
-} // namespace window
+} // namespace app

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "window/startup.h"
+#include "app/startup.h"
 
-namespace window {
+namespace app {
 
 // A GUI program on Windows starts without standard streams and gets no signal
 // for a closed pipe: there is nothing to guard.
@@ -11,4 +11,4 @@ void GuardStandardStreams() {}
 // No session bus on Windows.
 void NoBusAutolaunch() {}
 
-} // namespace window
+} // namespace app

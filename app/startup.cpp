@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,7 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace window {
+namespace app {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::string Printable(std::string_view utf8, int limit)
     return shown.toStdString();
 }
 
-} // namespace window
+} // namespace app

@@ -4,7 +4,7 @@
 #include "storomer.xpm"
 #include "storomer_version.h"
 #include "window/form1.h"
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,7 +54,7 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     const QString cause = warnings.isEmpty() ? text : warnings.join(QLatin1String("; "));
     std::fprintf(stderr,
                  "storomer: cannot open a display (%s); the program needs a graphical session.\n",
-                 window::Printable(cause.simplified().toStdString(), kCauseShown).c_str());
+                 app::Printable(cause.simplified().toStdString(), kCauseShown).c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -63,9 +63,9 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 
 int main(int, char*[])
 {
-    window::GuardStandardStreams();
-    window::DropUnsafeScaling();
-    window::NoBusAutolaunch();
+    app::GuardStandardStreams();
+    app::DropUnsafeScaling();
+    app::NoBusAutolaunch();
 
     // Qt gets the program's name and nothing else of its command line: its
     // options could load plugins from anywhere, read any file as a style sheet
@@ -75,7 +75,7 @@ int main(int, char*[])
     static char* qtArgv[] = {name, nullptr};
 
     const QtMessageHandler defaultHandler = qInstallMessageHandler(StartUpMessageHandler);
-    QApplication app(qtArgc, qtArgv);
+    QApplication application(qtArgc, qtArgv);
     qInstallMessageHandler(defaultHandler);
     for (const HeldMessage& m : g_heldMessages) {
         defaultHandler(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
@@ -90,7 +90,7 @@ int main(int, char*[])
 
     window::Form1 form;
     form.show();
-    const int status = app.exec();
+    const int status = application.exec();
     // Qt workaround, until a Qt after 6.4 (recheck on each upgrade): Qt 6.4's
     // Wayland plugin can hang for good in its own teardown (its event thread
     // waits on a read the main thread prepared): the program, whose window is

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace window {
+namespace app {
 
 // Puts the null device on any of the standard streams the caller closed, so
 // that no file the program opens lands there, and lets a write to a closed
@@ -31,4 +31,4 @@ void NoBusAutolaunch();
 // \UNNNNNNNN, cut to at most limit characters, for a message on a terminal.
 std::string Printable(std::string_view utf8, int limit);
 
-} // namespace window
+} // namespace app
