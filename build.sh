@@ -21,10 +21,11 @@ build_packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins fonts-
 # packages let a test read the window as a screen reader does; the platform
 # themes, DejaVu and setxkbmap give the desktops the window must work on;
 # the start-up bench watches the X server through xcb-damage; Orca speaks
-# through speech-dispatcher; sway and weston are the Wayland compositors the
-# window is proved on, grim and ImageMagick read their screens, jq sway's tree.
+# through speech-dispatcher; xclip reads the clipboard; sway and weston are
+# the Wayland compositors the window is proved on, grim and ImageMagick read
+# their screens, jq sway's tree.
 test_packages=(clang libclang-rt-dev xvfb xauth xdotool openbox wmctrl x11-utils
-    x11-xkb-utils python3 dbus dbus-x11 at-spi2-core python3-pyatspi
+    x11-xkb-utils xclip python3 dbus dbus-x11 at-spi2-core python3-pyatspi
     qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme fonts-dejavu-core
     libxcb-damage0-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file lintian
     devscripts orca speech-dispatcher speech-dispatcher-espeak-ng qt6-wayland sway grim wtype

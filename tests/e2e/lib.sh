@@ -4,17 +4,15 @@
 #
 # What every end-to-end scenario shares; sourced by the file of each
 # environment, which is run as
-#   <environment>.sh <window facts> <storomer binary> <scenario> [more...]
-# The window facts are the file CMake writes from the window's own headers
-# (title, client area, the formulas box): each scenario reads them there, so
-# that a changed fact is changed in one place.
+#   <environment>.sh <window facts tool> <storomer binary> <scenario> [more...]
+# The window's facts (title, client area, each control's caption, name,
+# tooltip and place, the tab order, the formulas box) come from the tool,
+# which builds the window and writes them down: no scenario copies one.
 # Every wait checks for what it needs and gives up only at a deadline
 # generous enough for a loaded machine: no wait is a bare sleep.
 set -euo pipefail
 
-# shellcheck source=/dev/null
-. "$1"
-facts=$1
+facts_tool=$1
 bin=$2
 scenario=$3
 shift 3
@@ -49,17 +47,21 @@ wait_for() {
     done
 }
 
-# The keys that set sides 3, 4 and 5 on the sliders from the start, where
-# the check box has the focus and the sliders are last in the tab order, and
-# then select the area (the answer: 6), as xdotool names them.
-sides_345_area() {
-    local side i keys=()
-    for side in 3 4 5; do
-        keys+=(shift+Tab)
-        for ((i = 0; i < side; i++)); do keys+=(Right); done
-    done
-    echo "${keys[@]}" shift+Tab Right space
+# The window's facts into this shell; the Windows tool runs under Wine, once
+# the scenario has its prefix.
+read_facts() {
+    local file=$scratch/window.facts
+    if [[ $facts_tool == *.exe ]]; then
+        timeout 120 wine "$facts_tool" "$(timeout 30 winepath -w "$file")" >/dev/null 2>&1 ||
+            fail "the window's facts tool failed under Wine"
+    else
+        QT_QPA_PLATFORM=offscreen timeout 60 "$facts_tool" "$file" 2>"$scratch/facts.log" ||
+            fail "the window's facts tool failed: $(cat "$scratch/facts.log")"
+    fi
+    # shellcheck source=/dev/null
+    . "$file"
 }
+[[ $facts_tool == *.exe ]] || read_facts
 
 # A display of our own: Xvfb picks a free number itself and writes it to
 # fd 3, so parallel runs never race for one.
@@ -191,3 +193,23 @@ formulas_by() {
     running "$program" || fail "Esc in the formulas box ended the program"
     synced windowactivate "$main"
 }
+
+# The verbs of the user's main path (userpath.sh) on an X session; an
+# environment whose own differ defines them again after sourcing this file.
+press() { xdotool key --clearmodifiers "$@"; }
+# A clipboard whose owner never answers would hold xclip for ever.
+clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null; }
+# Here the user reads the answer in the box; the copy shows what it holds.
+expect_answer() { :; }
+see_formulas() {
+    local box
+    box=$(window_id "$formulas_title")
+    synced windowactivate "$box"
+}
+see_no_formulas() {
+    wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
+    synced windowactivate "$main"
+}
+on_the_way() { :; }
+# shellcheck source=userpath.sh
+. "$(dirname "${BASH_SOURCE[0]}")/userpath.sh"

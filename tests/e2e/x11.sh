@@ -6,8 +6,8 @@
 # window manager (openbox) on an Xvfb display of its own:
 #   escape, close, formulas    the three ways to end it, and the formulas box
 #                              by Alt and the Cyrillic letter
-#   latin-group                the access keys by the key that carries the
-#                              letter, with the Latin group of us,ru active
+#   user                       the user's main path (userpath.sh), with the
+#                              Latin group of us,ru active
 #   placement-<W>x<H>          the whole window on the screen at every scale
 #   restore                    put partly off the screen, minimised, restored
 #   theme-<theme>              the key suite under a platform theme ($4)
@@ -85,16 +85,14 @@ nodisplay)
         case "$err" in *:4242*) ;; *) fail "the line does not name the display: $err" ;; esac
     done
     ;;
-latin-group)
+user)
     # Russian users type with a Latin group active: the access keys still work
     # by the key that carries the letter.
     start_session
     setxkbmap -layout us,ru
     start_program
-    formulas_by xdotool key --clearmodifiers alt+j
-    xdotool key --clearmodifiers alt+s
-    wait_exit "$program" 5
-    [ "$rc" = 0 ] || fail "Alt+S (Ы) ended the program with status $rc"
+    user_main_path
+    said_nothing_but
     ;;
 placement-*)
     # The whole window, frame included, on the screen at every scale; where it
