@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 #
 # The real program as a blind user meets it, on an X session of its own:
-#   orca     what Orca itself says, read from its debug log, while the
-#            answers are computed and copied by keys alone
+#   orca     what Orca itself says, read from its debug log, along the
+#            user's main path (userpath.sh) and Enter from other controls
 #   atspi    the tree and events over AT-SPI, as atspi_check.py reads them
 # By hand, STOROMER_ORCA_LOG=<file> keeps Orca's debug log.
 . "$(dirname "$0")/lib.sh"
@@ -18,7 +18,7 @@ orca)
     echo 'default_driver=null' >"$HOME/.libao"
     printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
         'DefaultModule espeak-ng' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
-    dbus-run-session -- "$0" "$facts" "$bin" orca-session 2>"$scratch/bus.log" ||
+    dbus-run-session -- "$0" "$facts_tool" "$bin" orca-session 2>"$scratch/bus.log" ||
         fail "as Orca speaks it: $(grep -a "FAIL" "$scratch/bus.log" || tail -n 5 "$scratch/bus.log")"
     ;;
 orca-session)
@@ -49,17 +49,19 @@ orca-session)
     ours() { grep -lsaF "XDG_RUNTIME_DIR=$scratch" /proc/[0-9]*/environ | sed 's|/proc/\([0-9]*\)/.*|\1|' | grep -vx "$$"; }
     trap '{ kill -9 $(ours) 2>/dev/null || true; } && cleanup' EXIT
     start_program
-    wait_for 20 grep -q "SPEECH OUTPUT: 'Округлить check box" "$log" || fail "the focus at start was not spoken"
+    wait_for 20 said_times "$(fact "${tab_order%% *}" name)" 1 || fail "the focus at start was not spoken"
     # Qt workaround, until a Qt after 6.4 (recheck on each upgrade): Qt 6.4
     # hands each key to the screen reader first and gives up on its answer
     # after a tenth of a second, which can lose a later key; so each key goes
     # once Orca is done with the one before, as a person types.
     pressed() { grep -ac '^^^^^^ PROCESS ATSPI_KEY_PRESSED_EVENT' "$log" || true; }
     more_pressed() { [ "$(pressed)" -ge "$1" ]; }
+    # A window's shortcut (Ctrl+C) reaches Orca as its modifier alone.
     press() {
         local key count
         for key in "$@"; do
             count=$(($(pressed) + $(tr -cd + <<<"$key" | wc -c) + 1))
+            [[ $key != ctrl+* ]] || count=$(($(pressed) + 1))
             xdotool key "$key"
             wait_for 10 more_pressed "$count" || fail "Orca never had the key $key"
         done
@@ -73,34 +75,30 @@ orca-session)
     answered() { grep -acE "SPEECH OUTPUT: '(notification $1\.?|$1)'" "$log" || true; }
     answered_times() { [ "$(answered "$1")" -ge "$2" ]; }
     answers() { wait_for 20 answered_times "$1" "$2" || fail "Orca did not say the answer '$1' $2 times: $(grep 'SPEECH OUTPUT' "$log" | tail -n 8)"; }
-    # Sides 3, 4, 5 from the sliders, the area, then Enter from the option
-    # button twice, from a slider, with no triangle, and from the check box.
-    # shellcheck disable=SC2046
-    press $(sides_345_area)
-    says "space" 1
-    press Return
-    answers 6 1
-    press Return
-    answers 6 2
-    press Tab Return
-    answers 6 3
-    press End Return
-    answers "$no_triangle" 1
-    press Tab Tab Tab Return
-    answers "$no_triangle" 2
-    # The box, read whole when it gets the focus, and its menu.
-    press Tab
-    says "Ответ" 1
-    says "$no_triangle." 1
-    # The menu by the keyboard, its item said with no other key.
-    press shift+F10
-    says "Копировать" 1
-    press Escape
-    # The formulas box by Alt and the key that carries О, with the Latin group active.
-    press alt+j
-    says "$formulas_line1" 1
-    press Escape
-    wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
+    expect_answer() { answers "$1" 1; }
+    # Enter again from the option button, from a slider, with no triangle,
+    # and from the check box; then the box, read whole when it gets the
+    # focus, and its menu by the keyboard, its item said with no other key.
+    on_the_way() {
+        press Return
+        answers 6 2
+        focus_on Slider3
+        press Return
+        answers 6 3
+        press End Return
+        answers "$no_triangle" 1
+        focus_on Check1
+        press Return
+        answers "$no_triangle" 2
+        focus_on Picture1
+        says "$Picture1_name" 1
+        says "$no_triangle." 1
+        press shift+F10
+        says "Копировать" 1
+        press Escape
+    }
+    see_formulas() { says "$formulas_line1" 1; }
+    user_main_path
     # What Qt's AT-SPI bridge reports of Orca's questions, none of it ours:
     # objects gone by the time Orca asks about them (the menu and its item
     # once the menu closed, parts of the formulas box as it lays itself out),
@@ -117,8 +115,6 @@ orca-session)
     [ "$(answered 6) $(answered "$no_triangle")" = "3 2" ] ||
         fail "answers said: $(grep -aE "SPEECH OUTPUT: '(notification|6|$no_triangle)" "$log" | sed 's/ {.*//' | tr '\n' ' ')"
     grep -a 'SPEECH OUTPUT' "$log" | sed "s/.*SPEECH OUTPUT: //; s/'{.*//; s/^'//"
-    synced windowactivate "$main"
-    end_by_escape
     ;;
 atspi)
     start_session
