@@ -197,6 +197,8 @@ formulas_by() {
 # The verbs of the user's main path (userpath.sh) on an X session; an
 # environment whose own differ defines them again after sourcing this file.
 press() { xdotool key --clearmodifiers "$@"; }
+# By the key that carries the letter, with the Latin group of us,ru active.
+access_key() { press "alt+$(latin_key "$1")"; }
 # A clipboard whose owner never answers would hold xclip for ever.
 clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null; }
 # Here the user reads the answer in the box; the copy shows what it holds.

@@ -6,6 +6,7 @@
 # Each environment's file supplies the verbs it is made of where its own
 # differ from an X session's, which lib.sh gives:
 #   press <key>...            keys, as xdotool names them
+#   access_key <letter>       Alt and the key of a caption's underlined letter
 #   clipboard                 what a paste gives
 #   expect_answer <text>      the answer as this environment's user gets it
 #   see_formulas, see_no_formulas   the formulas box up, then gone
@@ -24,8 +25,8 @@ user_main_path() {
     press ctrl+c
     wait_for 10 copied 6 || fail "the answer copied is '$(clipboard)'"
     on_the_way
-    # The formulas box by Alt and its letter, with the Latin group active.
-    press "alt+$(latin_key "$Command2_key")"
+    # The formulas box by Alt and its letter.
+    access_key "$Command2_key"
     see_formulas
     press Escape
     see_no_formulas

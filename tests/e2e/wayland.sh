@@ -4,7 +4,8 @@
 #
 # The program as a native Wayland client of a real compositor, headless:
 #   wayland-<scale>   sway, which draws the frame: the window's size, the
-#                     keys, copying, the slider's value tip, Esc
+#                     user's main path (userpath.sh) typed by wtype, and the
+#                     slider's value tip on the way
 #   csd-<scale>       weston, which leaves the frame to the client (as GNOME
 #                     does): Qt's frame and the window fit the screen
 # Compositors will not run as root: they and their clients run as nobody, in
@@ -38,7 +39,7 @@ start_client() {
 }
 
 # The keys "$@", as xdotool names them, typed by wtype.
-keys() {
+press() {
     local key args=()
     for key in "$@"; do
         case "$key" in
@@ -77,37 +78,51 @@ wayland-*)
     read -r app shell size x y <<<"$(sway_windows)"
     [ "$app $shell $size" = "org.storomer.Storomer xdg_shell $client_size" ] ||
         fail "the window is $app $shell $size"
-    # shellcheck disable=SC2046
-    keys $(sides_345_area) Return ctrl+c
-    copied() { [ "$(as_nobody timeout 5 wl-paste 2>/dev/null)" = "$1" ]; }
-    wait_for 10 copied 6 || fail "the answer copied is '$(as_nobody timeout 5 wl-paste)'"
+    clipboard() { as_nobody timeout 5 wl-paste 2>/dev/null; }
+    # wtype gives each key a keyboard of its own, with no physical key
+    # behind it: the letter itself, by its Unicode keysym.
+    access_key() { LC_ALL=C.UTF-8 press "alt+$(LC_ALL=C.UTF-8 printf 'U%04X' "'$1")"; }
     # The value tip of slider B, above its thumb, then further right as the value grows.
     tip() {
         as_nobody grim "$way/shot.png"
         [ -z "${STOROMER_SHOTS:-}" ] || cp "$way/shot.png" "$STOROMER_SHOTS/wayland-$scale.png"
         convert "$way/shot.png" -fill black +opaque '#FFFFDC' -format '%@' info:
     }
-    keys Tab Tab Right
-    IFS='x+' read -r _ _ tx1 ty1 <<<"$(tip)"
-    keys Right Right Right Right Right
-    IFS='x+' read -r tw th tx2 ty2 <<<"$(tip)"
-    # Slider B's top, and the bottom of slider A's, 40 and 16 pixels down.
-    slider_b_top=$(((y + 40) * scale))
-    [ "$((ty2 + th))" -le "$slider_b_top" ] && [ "$ty2" -ge "$(((y + 16) * scale))" ] ||
-        fail "the tip stands at ${tw}x${th}+$tx2+$ty2, not above slider B (top $slider_b_top)"
-    [ "$tx2" -gt "$tx1" ] || fail "the tip stayed at x $tx1 while the value grew ($tx2)"
+    on_the_way() {
+        focus_on Slider2
+        press Right
+        IFS='x+' read -r _ _ tx1 ty1 <<<"$(tip)"
+        press Right Right Right Right Right
+        IFS='x+' read -r tw th tx2 ty2 <<<"$(tip)"
+        # Between slider A's top and slider B's, as the window places them.
+        IFS=, read -r _ a_y _ <<<"$Slider1_rect"
+        IFS=, read -r _ b_y _ <<<"$Slider2_rect"
+        slider_b_top=$(((y + b_y) * scale))
+        [ "$((ty2 + th))" -le "$slider_b_top" ] && [ "$ty2" -ge "$(((y + a_y) * scale))" ] ||
+            fail "the tip stands at ${tw}x${th}+$tx2+$ty2, not above slider B (top $slider_b_top)"
+        [ "$tx2" -gt "$tx1" ] || fail "the tip stayed at x $tx1 while the value grew ($tx2)"
+    }
+    formulas_up() {
+        as_nobody env SWAYSOCK="$(ls "$way"/sway-ipc.*.sock)" swaymsg -r -t get_tree |
+            jq -e --arg title "$formulas_title" '[.. | select(.name? == $title)] | length > 0' >/dev/null
+    }
+    see_formulas() { wait_for 10 formulas_up || fail "no formulas box: $(sway_windows)"; }
+    see_no_formulas() { wait_for 10 eval '! formulas_up' || fail "Esc did not close the formulas box"; }
+    # Each wtype uploads a keymap of its own, and a key can now and then come
+    # before the program has taken the new map: Esc is pressed again then.
+    end_by_escape() {
+        for _ in 1 2 3; do
+            press Escape
+            wait_for 3 stopped "$program" && break
+        done
+        wait_exit "$program" 5
+        [ "$rc" = 0 ] || fail "Esc ended the program with status $rc: $(tail -n 20 "$scratch/stderr")"
+    }
+    user_main_path
     # sway 1.10 makes each new wtype keyboard the active one before wtype
     # has given it a keymap, and tells the program so (format 0, no keymap),
     # which Qt 6.8 reports; a real keyboard has its keymap from the start.
     said_nothing_but 'qt.qpa.wayland: unknown keymap format: 0'
-    # Each wtype uploads a keymap of its own, and a key can now and then come
-    # before the program has taken the new map: Esc is pressed again then.
-    for _ in 1 2 3; do
-        keys Escape
-        wait_for 3 stopped "$program" && break
-    done
-    wait_exit "$program" 5
-    [ "$rc" = 0 ] || fail "Esc ended the program with status $rc: $(tail -n 20 "$scratch/stderr")"
     ;;
 csd-*)
     (cd "$way" && as_nobody weston --backend=headless-backend.so --use-pixman --width=640 \
