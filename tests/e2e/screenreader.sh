@@ -118,8 +118,8 @@ orca-session)
     ;;
 atspi)
     start_session
-    dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$bin" "$title" \
-        "$formulas_title" "$scratch/stderr" 2>"$scratch/bus.log" ||
+    dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$bin" \
+        "$scratch/window.facts" "$scratch/stderr" 2>"$scratch/bus.log" ||
         fail "as a screen reader reads it (bus: $(grep -v 'fd limit' "$scratch/bus.log" | tail -n 3))"
     said_nothing_but "$qt_label_text_event"
     ;;

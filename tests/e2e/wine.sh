@@ -4,9 +4,9 @@
 #
 # The Windows program under Wine, on an X session of its own:
 #   wine   at 100, 125, 150 and 200 % on a 1366x768 screen: the window's
-#          title, icon, size and place, the keys, copying, the formulas box,
+#          title, icon, size and place, the user's main path (userpath.sh),
 #          and the window suite's captionsFit ($4) at each scale; at 100 %
-#          what Qt hands to Windows' accessibility
+#          what Qt hands to Windows' accessibility, on the way
 # That record is made by a recording stand-in for UI Automation's core ($5),
 # once a small client ($6) has asked for the window as a screen reader does:
 # no Windows screen reader runs. The prefix is $WINEPREFIX-e2e, beside the
@@ -33,6 +33,7 @@ export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:?}-e2e
 [ "$scenario" = wine ] || WINEPREFIX=$WINEPREFIX-$scenario
 "$(dirname "$0")/../wine/prefix.sh" "$WINEPREFIX" || fail "no Wine prefix"
 trap '{ timeout 10 wineserver -k 2>/dev/null || true; } && cleanup' EXIT
+read_facts
 # reg_add <key> <value> <data> [type]: tried three times; once, with other
 # Wine programs running beside this one, such a write failed.
 reg_add() {
@@ -42,9 +43,6 @@ reg_add() {
     done
     return 1
 }
-# A clipboard whose owner never answers would hold xclip for ever.
-clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null; }
-copied() { [ "$(clipboard)" = "$1" ]; }
 
 # The prefix's files and registry, less what Wine changes by itself as it
 # runs any program (a key's time, the temporary folders, the keys of the
@@ -96,15 +94,12 @@ scenario_installer() {
     strings "$shortcut" | grep -qxF "$where\storomer.exe" ||
         fail "the shortcut leads to: $(strings "$shortcut")"
     start_program timeout 120 wine start /wait /unix "$shortcut"
-    # shellcheck disable=SC2046
-    xdotool key $(sides_345_area) Return ctrl+c
-    wait_for 10 copied 6 || fail "started by the shortcut, the answer copied is '$(clipboard)'"
-    end_by_escape
+    user_main_path
     # The Apps entry, exactly (reg export's escapes undone), and its size.
     entry=$(exported "$key\Storomer")
     expected='"DisplayIcon"="@\storomer.exe,0"
 "DisplayName"="%"
-"DisplayVersion"="1.00"
+"DisplayVersion"="$version"
 "InstallLocation"="@"
 "NoModify"=dword:00000001
 "NoRepair"=dword:00000001
@@ -146,24 +141,56 @@ notified() { [ "$(grep -c '^NOTIFICATION' "$uia" 2>/dev/null)" -ge "$1" ]; }
 # Within a pixel of $1 scaled by $2/96.
 scaled_near() { [ $(($3 - ($1 * $2 + 48) / 96)) -ge -1 ] && [ $(($3 - ($1 * $2 + 48) / 96)) -le 1 ]; }
 IFS=x read -r client_w client_h <<<"$client_size"
-# What the recorder must have seen at 100 %: the tree, each answer announced
-# on the result box, and each change the user made confirmed: the option
-# selected (SelectionItem_ElementSelected), the check box ticked (its toggle
-# state on) and the keyboard-opened menu's item focused.
-announced="NOTIFICATION kind=4 processing=1 on 'Ответ'"
-selected="EVENT 20012 on 'Вычислить площадь треугольника'"
-expected=(
-    "TREE window '$title'"
-    "TREE   radio button 'Вычислить периметр треугольника'"
-    "TREE   radio button 'Вычислить площадь треугольника'"
-    "TREE   button 'Формулы'" "TREE   button 'Вычислить'" "TREE   button 'Выход'"
-    "TREE   edit 'Ответ'" "TREE   check box 'Округлить'"
-    "TREE   slider 'Третья сторона треугольника' 0..50 = 0"
-    "TREE   slider 'Вторая сторона треугольника' 0..50 = 0"
-    "TREE   slider 'Первая сторона треугольника' 0..50 = 0"
-    "TREE   text 'A'" "TREE   text 'B'" "TREE   text 'C'"
-    "$announced: '6'" "$announced: '6,000'" "$announced: '$no_triangle'"
-    "$selected" "PROPERTY 30086 on 'Округлить': 1" "EVENT 20005 on 'Копировать'")
+# What the recorder must have seen at 100 %: the tree as the window's facts
+# give it, each answer announced on the result box, and each change the user
+# made confirmed: the option selected (SelectionItem_ElementSelected), the
+# check box ticked (its toggle state on) and the keyboard-opened menu's item
+# focused.
+announced="NOTIFICATION kind=4 processing=1 on '$Picture1_name'"
+selected="EVENT 20012 on '$Option2_name'"
+declare -A uia_role=([RadioButton]="radio button" [Button]=button [EditableText]=edit
+    [CheckBox]="check box" [Slider]=slider [StaticText]=text)
+expected=("TREE window '$title'")
+for c in $controls; do
+    role=$(fact "$c" role)
+    [ -n "${uia_role[$role]:-}" ] || continue
+    line="TREE   ${uia_role[$role]} '$(fact "$c" name)'"
+    [ -z "$(fact "$c" value)" ] || line+=" $(fact "$c" value)"
+    expected+=("$line")
+done
+expected+=("$announced: '6'" "$announced: '6,000'" "$announced: '$no_triangle'"
+    "$selected" "PROPERTY 30086 on '$Check1_name': 1" "EVENT 20005 on 'Копировать'")
+# At 100 %: the same answer again, rounded with the comma, then no triangle
+# after a slider moved, which itself is not announced; the result box's menu
+# by Shift+F10, its item copied by Enter.
+on_the_way() {
+    [ "$dpi" = 96 ] || return 0
+    press Return
+    wait_for 10 notified 2 || fail "the same answer again was not announced"
+    focus_on Check1
+    press space Return ctrl+c
+    wait_for 10 copied 6,000 || fail "the rounded answer copied is '$(clipboard)'"
+    wait_for 10 notified 3 || fail "the rounded answer was not announced"
+    focus_on Slider1
+    press End
+    sleep 1
+    notified 4 && fail "moving a slider raised a notification: $(cat "$uia")"
+    press Return
+    wait_for 10 notified 4 || fail "no triangle was not announced"
+    focus_on Picture1
+    press shift+F10
+    wait_for 10 grep -qF "EVENT 20005 on 'Копировать'" "$uia" ||
+        fail "the menu opened by Shift+F10 focused no item"
+    press Return
+    wait_for 10 copied "$no_triangle" || fail "Enter in the menu copied '$(clipboard)'"
+}
+see_formulas() {
+    local box
+    box=$(window_id "$formulas_title")
+    wait_for 5 on_screen "$box" 1366 768 || fail "at $dpi dpi the formulas box leaves the screen"
+    [ -z "${STOROMER_SHOTS:-}" ] || import -window root "$STOROMER_SHOTS/wine-$dpi.png"
+    synced windowactivate "$box"
+}
 
 for dpi in 96 120 144 192; do
     reg_add 'HKCU\Control Panel\Desktop' LogPixels "$dpi" REG_DWORD ||
@@ -182,39 +209,7 @@ for dpi in 96 120 144 192; do
             fail "the UI Automation client found no window within 30 s"
         wait_for 10 grep -q '^TREE' "$uia" || fail "Qt handed no provider tree"
     fi
-    # shellcheck disable=SC2046
-    xdotool key $(sides_345_area) Return ctrl+c
-    wait_for 10 copied 6 || fail "at $dpi dpi the answer copied is '$(clipboard)'"
-    if [ "$dpi" = 96 ]; then
-        # The same answer again, rounded with the comma, then no triangle
-        # after a slider moved, which itself is not announced.
-        xdotool key Return
-        wait_for 10 notified 2 || fail "the same answer again was not announced"
-        xdotool key Tab Tab Tab Tab space Return ctrl+c
-        wait_for 10 copied 6,000 || fail "the rounded answer copied is '$(clipboard)'"
-        wait_for 10 notified 3 || fail "the rounded answer was not announced"
-        xdotool key shift+Tab End
-        sleep 1
-        notified 4 && fail "moving a slider raised a notification: $(cat "$uia")"
-        xdotool key Return
-        wait_for 10 notified 4 || fail "no triangle was not announced"
-        # The result box's menu by Shift+F10, its item copied by Enter.
-        xdotool key Tab Tab shift+F10
-        wait_for 10 grep -qF "EVENT 20005 on 'Копировать'" "$uia" ||
-            fail "the menu opened by Shift+F10 focused no item"
-        xdotool key Return
-        wait_for 10 copied "$no_triangle" || fail "Enter in the menu copied '$(clipboard)'"
-    fi
-    # The formulas box by the key that carries О, with the Latin group active.
-    xdotool key alt+j
-    box=$(window_id "$formulas_title")
-    wait_for 5 on_screen "$box" 1366 768 || fail "at $dpi dpi the formulas box leaves the screen"
-    [ -z "${STOROMER_SHOTS:-}" ] || import -window root "$STOROMER_SHOTS/wine-$dpi.png"
-    synced windowactivate "$box"
-    xdotool key Escape
-    wait_for 10 no_window "$formulas_title" || fail "Esc did not close the formulas box"
-    synced windowactivate "$main"
-    end_by_escape
+    user_main_path
     # Every caption fits at this scale, as the window suite checks it.
     timeout 120 wine "$tests_bin" captionsFit >"$scratch/captions.log" 2>&1 ||
         fail "at $dpi dpi, within 120 s: $(grep -a FAIL -A3 "$scratch/captions.log")"

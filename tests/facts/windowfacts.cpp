@@ -11,6 +11,7 @@
 //   no_triangle controls (the window's children, in stacking order)
 //   tab_order backtab_order (where Tab and Shift+Tab go from the start)
 //   <control>_class _caption _key _name _role _tip _rect _labelled_by
+//   _value ("min..max = value", where it has one)
 
 #include "runtime/services.h"
 #include "runtime/widgets/label.h"
@@ -166,6 +167,12 @@ int main(int argc, char* argv[])
                                                       .arg(r.width())
                                                       .arg(r.height()));
         facts.Add(prefix + QLatin1String("labelled_by"), labelledBy.join(QLatin1Char(' ')));
+        if (QAccessibleValueInterface* value = accessible->valueInterface()) {
+            facts.Add(prefix + QLatin1String("value"),
+                      QStringLiteral("%1..%2 = %3")
+                          .arg(value->minimumValue().toString(), value->maximumValue().toString(),
+                               value->currentValue().toString()));
+        }
     }
     facts.Add(QStringLiteral("controls"), names.join(QLatin1Char(' ')));
     facts.Add(QStringLiteral("tab_order"), Walk(Qt::Key_Tab).join(QLatin1Char(' ')));
