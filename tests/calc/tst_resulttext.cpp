@@ -29,12 +29,11 @@ void TestResultText::forms_data()
 
     const ResultValue empty;
     const ResultValue none = calc::NoTriangle{};
-    // Areas exactly as Heron's formula yields them for these sides.
+    // Areas exactly as Heron's formula yields them for these sides. Every
+    // side triple in both forms the calculation's exhaustive run judges;
+    // these rows are the forms' edges, and the values no triangle gives.
     const double area111 = 0.4330127018922193;
-    const double area122 = 0.9682458365518543;
-    const double area101010 = 43.30127018922193;
     const double area505050 = 1082.5317547305483;
-    const double area50501 = 24.998749968748438;
     const double area72428 = 73.99957770149773;
 
     struct Row
@@ -48,29 +47,16 @@ void TestResultText::forms_data()
     const Row rows[] = {
         {"perimeter 0 rounded has no leading digit", std::int32_t{0}, true, ".000", ",000"},
         {"perimeter 0 general", std::int32_t{0}, false, " 0 ", " 0 "},
-        {"perimeter 12 rounded", std::int32_t{12}, true, "12.000", "12,000"},
-        {"perimeter 12 general", std::int32_t{12}, false, " 12 ", " 12 "},
-        {"perimeter 150 rounded", std::int32_t{150}, true, "150.000", "150,000"},
         {"area 0 rounded", 0.0, true, ".000", ",000"},
         {"area 0 general", 0.0, false, " 0 ", " 0 "},
         {"area 6 general drops the separator", 6.0, false, " 6 ", " 6 "},
-        {"area 6 rounded", 6.0, true, "6.000", "6,000"},
         {"area 12.25 general", 12.25, false, " 12.25 ", " 12,25 "},
         {"area 12.25 rounded keeps trailing zero", 12.25, true, "12.250", "12,250"},
-        {"area 1,1,1 rounded", area111, true, ".433", ",433"},
         {"area 1,1,1 general has a zero before the separator", area111, false,
          " 0.433012701892219 ", " 0,433012701892219 "},
-        {"area 1,2,2 rounded", area122, true, ".968", ",968"},
-        {"area 1,2,2 general", area122, false, " 0.968245836551854 ", " 0,968245836551854 "},
-        {"area 10,10,10 rounded", area101010, true, "43.301", "43,301"},
-        {"area 10,10,10 general", area101010, false, " 43.3012701892219 ", " 43,3012701892219 "},
-        {"area 50,50,50 rounded", area505050, true, "1082.532", "1082,532"},
         {"area 50,50,50 general has no grouping", area505050, false, " 1082.53175473055 ",
          " 1082,53175473055 "},
-        {"area 50,50,1 rounded", area50501, true, "24.999", "24,999"},
-        {"area 50,50,1 general", area50501, false, " 24.9987499687484 ", " 24,9987499687484 "},
         {"area 7,24,28 rounded carries into the integer part", area72428, true, "74.000", "74,000"},
-        {"area 7,24,28 general", area72428, false, " 73.9995777014977 ", " 73,9995777014977 "},
         {"empty general", empty, false, "", ""},
         {"empty rounded", empty, true, "", ""},
         {"no triangle general", none, false, "Нет такого треугольника", "Нет такого треугольника"},

@@ -69,6 +69,14 @@ protected:
             .intersected(slider->rect());
     }
 
+    // The letter of button's caption that its access key is (lower case).
+    static QChar AccessLetter(const QAbstractButton* button)
+    {
+        const QString caption = button->text();
+        const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+        return amp >= 0 && amp + 1 < caption.size() ? caption[amp + 1].toLower() : QChar();
+    }
+
     // Moves slider to value by its keys, as a user does.
     static void MoveSlider(QSlider* slider, int value)
     {
