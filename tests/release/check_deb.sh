@@ -5,13 +5,17 @@
 # Builds the Debian package into <build dir>/package, unpacks it into a scratch
 # root and checks that everything is where the .desktop file and the metainfo
 # say, with the manual page and the Debian documents beside them.
-#   check_deb.sh <build dir> <application id>
+#   check_deb.sh <build dir> <application id> <window facts tool>
 set -euo pipefail
 build=$1
 id=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+XDG_RUNTIME_DIR=$out QT_QPA_PLATFORM=offscreen "$3" "$out/window.facts" 2>/dev/null ||
+    fail "the window's facts tool failed"
+# shellcheck source=/dev/null
+. "$out/window.facts"
 
 rm -rf "$build/package"
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
@@ -21,7 +25,7 @@ dpkg-deb -x "$deb" "$out/root"
 field() { dpkg-deb -f "$deb" "$1"; }
 
 [ "$(field Package)" = storomer ] || fail "package name $(field Package)"
-[ "$(field Version)" = 1.00 ] || fail "version $(field Version)"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version), the window's $version"
 [ "$(field Section)" = math ] || fail "section $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 depends=$(field Depends)

@@ -8,9 +8,10 @@
 # the installer as a release with a certificate does, with a throwaway one
 # made here, and checks that osslsigncode accepts both and that signing
 # changed none of the unsigned bytes but the two header fields it must.
-#   check_release.sh <source dir>
+#   check_release.sh <source dir> <version>
 set -euo pipefail
 src=$1
+v=$2
 work=$(mktemp -d /tmp/storomer-release.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -22,18 +23,18 @@ for copy in one two/levels; do
         fail "./build.sh release in $work/$copy: $(tail -n 20 "$work/release.log")"
 done
 one=$work/one/dist two=$work/two/levels/dist
-expected="SHA256SUMS storomer-1.00-setup.exe storomer-1.00.exe storomer_1.00_amd64.deb"
+expected="SHA256SUMS storomer-$v-setup.exe storomer-$v.exe storomer_${v}_amd64.deb"
 [ "$(cd "$one" && ls | paste -sd' ')" = "$expected" ] || fail "dist/ holds: $(ls "$one")"
 paste "$one/SHA256SUMS" "$two/SHA256SUMS"
 cmp "$one/SHA256SUMS" "$two/SHA256SUMS" || fail "two builds of one commit differ"
 (cd "$two" && sha256sum --quiet -c SHA256SUMS) || fail "the files are not those SHA256SUMS names"
-[ "$(stat -c %s "$one/storomer-1.00-setup.exe")" -le "$(stat -c %s "$one/storomer-1.00.exe")" ] ||
+[ "$(stat -c %s "$one/storomer-$v-setup.exe")" -le "$(stat -c %s "$one/storomer-$v.exe")" ] ||
     fail "the installer is larger than the exe it carries"
 
 cd "$work"
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Storomer test signer" \
     -addext extendedKeyUsage=codeSigning -keyout key.pem -out cert.pem 2>/dev/null
-for file in storomer-1.00.exe storomer-1.00-setup.exe; do
+for file in "storomer-$v.exe" "storomer-$v-setup.exe"; do
     cp "$one/$file" "signed-$file"
     STOROMER_SIGN_CERT=cert.pem STOROMER_SIGN_KEY=key.pem "$src/installer/sign.sh" "signed-$file"
     osslsigncode verify -CAfile cert.pem -in "signed-$file" >verify.log 2>&1 ||

@@ -3,19 +3,25 @@
 # SPDX-License-Identifier: MIT
 #
 # Compiles the Windows resource script with MinGW's windres and checks that
-# the version strings and the icon made it in, in UTF-16 as Windows reads them.
-#   check_windows_resources.sh <windres> <storomer.rc>
+# the version strings, the name and the icon made it in, in UTF-16 as Windows
+# reads them; the version and the name (the window's title) as the window's
+# facts tool gives them.
+#   check_windows_resources.sh <windres> <storomer.rc> <window facts tool>
 set -euo pipefail
 windres=$1
 rc=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+XDG_RUNTIME_DIR=$out QT_QPA_PLATFORM=offscreen "$3" "$out/window.facts" 2>/dev/null ||
+    { echo "FAIL: the window's facts tool failed" >&2; exit 1; }
+# shellcheck source=/dev/null
+. "$out/window.facts"
 
 "$windres" --preprocessor=cpp -i "$rc" -O coff -o "$out/storomer.res"
 
 utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 | tr -d ' \n'; }
 bytes=$(od -An -tx1 "$out/storomer.res" | tr -d ' \n')
-for text in "1.00" "Сторомер" "040904B0" "storomer.exe"; do
+for text in "$version" "$title" "040904B0" "storomer.exe"; do
     case "$bytes" in
     *"$(utf16 "$text")"*) ;;
     *) echo "FAIL: '$text' is not in the compiled resources" >&2; exit 1 ;;
@@ -26,4 +32,4 @@ case "$bytes" in
 *bd04effe0000010000000100000000000000010000000000*) ;;
 *) echo "FAIL: no fixed version block for 1.0.0.0" >&2; exit 1 ;;
 esac
-echo "PASS: the resource script compiles with version 1.00 and its icon"
+echo "PASS: the resource script compiles with version $version and its icon"
