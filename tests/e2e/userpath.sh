@@ -100,15 +100,24 @@ choose() {
     press space
 }
 
-# The key that carries Cyrillic letter $1 in the Russian layout, as the Latin
-# group names it (a Latin letter is its own key).
-latin_key() {
+# The keys of the Russian layout, in the order of its letters below, as the
+# Latin group and the Russian group name them.
+ru_letters=йцукенгшщзхъфывапролджэячсмитьбю
+latin_keys=(q w e r t y u i o p bracketleft bracketright a s d f g h j k l semicolon apostrophe
+    z x c v b n m comma period)
+russian_keys=(shorti tse u ka ie en ghe sha shcha ze ha hardsign ef yeru ve a pe er o el de zhe e
+    ya che es em i te softsign be yu)
+
+# The key that carries Cyrillic letter $1, as the Latin group (latin) or the
+# Russian group (russian) names it; a Latin letter is its own key.
+key_of() {
     local LC_ALL=C.UTF-8 i
-    local ru=йцукенгшщзхъфывапролджэячсмитьбю
-    local us=(q w e r t y u i o p bracketleft bracketright a s d f g h j k l semicolon apostrophe
-        z x c v b n m comma period)
-    for ((i = 0; i < ${#ru}; i++)); do
-        [ "${ru:i:1}" = "$1" ] && echo "${us[i]}" && return
+    for ((i = 0; i < ${#ru_letters}; i++)); do
+        if [ "${ru_letters:i:1}" = "$1" ]; then
+            if [ "$2" = latin ]; then echo "${latin_keys[i]}"; else echo "Cyrillic_${russian_keys[i]}"; fi
+            return
+        fi
     done
     echo "$1"
 }
+latin_key() { key_of "$1" latin; }

@@ -62,11 +62,11 @@ formulas)
     start_session
     setxkbmap -layout ru
     start_program
-    formulas_by press_until alt+Cyrillic_o '! no_window "$formulas_title"'
-    press_until alt+Cyrillic_yeru 'stopped "$program"' ||
-        fail "Alt+Ы did not end the program"
+    formulas_by press_until "alt+$(key_of "$Command2_key" russian)" '! no_window "$formulas_title"'
+    press_until "alt+$(key_of "$Command3_key" russian)" 'stopped "$program"' ||
+        fail "Alt+$Command3_key did not end the program"
     wait_exit "$program" 5
-    [ "$rc" = 0 ] || fail "Alt+Ы ended the program with status $rc"
+    [ "$rc" = 0 ] || fail "Alt+$Command3_key ended the program with status $rc"
     said_nothing_but
     ;;
 close)

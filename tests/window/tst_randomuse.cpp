@@ -134,15 +134,17 @@ void TestRandomUse::randomUse()
             QTest::keyClick(focus, Qt::Key_Return);
             calculates = true;
         } else if (what < 995) {
-            // Alt+И clicks with the button's short press animation.
+            // Calculate's access key clicks with the button's short press animation.
             int clicks = 0;
             auto counter = connect(command1, &QPushButton::clicked, this, [&] { ++clicks; });
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x0418),
-                                QStringLiteral("и"), Qt::AltModifier);
+            const QChar letter = AccessLetter(command1);
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                                Qt::Key(letter.toUpper().unicode()), QString(letter),
+                                Qt::AltModifier);
             const bool clicked = QTest::qWaitFor([&] { return clicks == 1; }, 2000);
             disconnect(counter);
             if (!clicked || clicks != 1) {
-                failure = QStringLiteral("Alt+И did not calculate once");
+                failure = QStringLiteral("Calculate's access key did not calculate once");
             }
             calculates = true;
         } else {
