@@ -16,36 +16,11 @@ facts_tool=$1
 bin=$2
 scenario=$3
 shift 3
-scratch=$(mktemp -d)
-chmod 700 "$scratch"
+# shellcheck source=session.sh
+. "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 export XDG_RUNTIME_DIR=$scratch
 # Our own display only, never the desktop the tests were started from.
 unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    # What is still ending (a bus, a speech daemon) may add to it while it is
-    # removed, which fails the removal and, in a trap under set -e, a
-    # scenario that passed: it is tried again then, for a few seconds.
-    wait_for 5 rm -rf "$scratch" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-# Polls command $2... every tenth of a second for at most $1 seconds.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
 
 # The window's facts into this shell; the Windows tool runs under Wine, once
 # the scenario has its prefix.
@@ -62,18 +37,6 @@ read_facts() {
     . "$file"
 }
 [[ $facts_tool == *.exe ]] || read_facts
-
-# A display of our own: Xvfb picks a free number itself and writes it to
-# fd 3, so parallel runs never race for one.
-# -noreset: a server that resets when its last client leaves refuses the next.
-start_display() {
-    Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768x24}" -nolisten tcp -noreset \
-        3>"$scratch/display" 2>"$scratch/xvfb.log" &
-    pids+=($!)
-    wait_for 30 grep -q . "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-    export DISPLAY=:$(head -n 1 "$scratch/display")
-    wait_for 30 xdpyinfo >/dev/null 2>&1 || fail "the display $DISPLAY does not answer"
-}
 
 # Waits until the window titled exactly $1 is mapped and prints its id. A
 # search can fail when another window goes away meanwhile; it is tried again.
@@ -95,9 +58,6 @@ no_window() {
     ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
-running() { kill -0 "$1" 2>/dev/null; }
-stopped() { ! running "$1"; }
-
 # Waits up to $2 seconds for process $1 to end; its status goes to rc.
 wait_exit() {
     wait_for "$2" stopped "$1" || fail "the program still runs"
@@ -109,23 +69,6 @@ wait_exit() {
 # command ($1, on the window $2...) gets 10 seconds.
 synced() {
     timeout 10 xdotool "$1" --sync "${@:2}" || fail "xdotool $* did not finish within 10 s"
-}
-
-wm_running() { wmctrl -m >/dev/null 2>&1; }
-
-wm_up_or_gone() { wm_running || stopped "$1"; }
-
-# The display and a window manager on it; a window manager that gives up is
-# started again, at most three times.
-start_session() {
-    start_display
-    for _ in 1 2 3; do
-        openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-        pids+=($!)
-        wait_for 30 wm_up_or_gone $! && wm_running && return 0
-    done
-    fail "the window manager did not start on $DISPLAY: $(cat "$scratch/openbox.log")" \
-        "(Xvfb $(running "${pids[0]}" && echo runs || echo is gone): $(cat "$scratch/xvfb.log"))"
 }
 
 # Starts the program (or the command "$@" that execs it) and waits for its window.

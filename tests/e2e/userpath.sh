@@ -15,6 +15,19 @@
 # The keys follow the window's tab order as the facts give it.
 
 user_main_path() {
+    user_copies_an_answer
+    on_the_way
+    # The formulas box by Alt and its letter.
+    access_key "$Command2_key"
+    see_formulas
+    press Escape
+    see_no_formulas
+    running "$program" || fail "Esc in the formulas box ended the program"
+    end_by_escape
+}
+
+# The first half: from a window just opened to the area of 3, 4, 5 copied.
+user_copies_an_answer() {
     focus=${tab_order%% *} # where the window puts it at start
     set_side Slider1 3
     set_side Slider2 4
@@ -24,14 +37,6 @@ user_main_path() {
     expect_answer 6
     press ctrl+c
     wait_for 10 copied 6 || fail "the answer copied is '$(clipboard)'"
-    on_the_way
-    # The formulas box by Alt and its letter.
-    access_key "$Command2_key"
-    see_formulas
-    press Escape
-    see_no_formulas
-    running "$program" || fail "Esc in the formulas box ended the program"
-    end_by_escape
 }
 
 copied() { [ "$(clipboard)" = "$1" ]; }

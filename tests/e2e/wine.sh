@@ -93,23 +93,27 @@ scenario_installer() {
     # The shortcut names the installed program, and starts it.
     strings "$shortcut" | grep -qxF "$where\storomer.exe" ||
         fail "the shortcut leads to: $(strings "$shortcut")"
+    # Started through Wine's start, which ends before the program does.
     start_program timeout 120 wine start /wait /unix "$shortcut"
-    user_main_path
+    user_copies_an_answer
+    end_by_escape
     # The Apps entry, exactly (reg export's escapes undone), and its size.
     entry=$(exported "$key\Storomer")
     expected='"DisplayIcon"="@\storomer.exe,0"
 "DisplayName"="%"
-"DisplayVersion"="$version"
+"DisplayVersion"="#"
 "InstallLocation"="@"
 "NoModify"=dword:00000001
 "NoRepair"=dword:00000001
 "Publisher"="The Storomer developers"
 "QuietUninstallString"=""@\uninstall.exe" /S"
 "UninstallString"=""@\uninstall.exe""
-"VersionMajor"=dword:00000001
-"VersionMinor"=dword:00000000'
+"VersionMajor"=dword:MAJOR
+"VersionMinor"=dword:MINOR'
     [ "$(grep '^"' <<<"$entry" | grep -v '^"EstimatedSize"' | sed 's/\\\\/\\/g; s/\\"/"/g')" = \
-        "$(sed "s/%/$title/" <<<"${expected//@/"$where"}")" ] || fail "the Apps entry is: $entry"
+        "$(sed "s/%/$title/; s/#/$version/; s/MAJOR/$(printf %08x "${version%%.*}")/
+            s/MINOR/$(printf %08x "$((10#${version#*.}))")/" <<<"${expected//@/"$where"}")" ] ||
+        fail "the Apps entry is: $entry"
     size=$(($(sed -n 's/^"EstimatedSize"=dword://p' <<<"$entry" | tr a-f A-F | sed 's/^/16#/')))
     [ "$size" -ge $(($(stat -c %s "$bin") / 1024)) ] || fail "EstimatedSize $size KiB"
     # Uninstalled silently, the prefix is as it was. The uninstaller goes on

@@ -13,29 +13,12 @@
 # to a file, printed here.
 set -u
 export WINEDEBUG=-all
-scratch=$(mktemp -d)
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=../e2e/session.sh
+. "$(dirname "$0")/../e2e/session.sh"
 wineserver -k 2>/dev/null
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
-wm=
-trap 'wineserver -k 2>/dev/null; kill $wm "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
-for _ in $(seq 300); do
-    if grep -q . "$scratch/display"; then break; fi
-    sleep 0.1
-done
-grep -q . "$scratch/display" || fail "Xvfb gave no display within 30 s"
-export DISPLAY=:$(head -n 1 "$scratch/display")
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 300); do
-    if wmctrl -m >/dev/null 2>&1; then break; fi
-    sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || fail "no window manager on $DISPLAY within 30 s"
+trap 'wineserver -k 2>/dev/null; cleanup' EXIT
+unset DISPLAY
+start_session
 report=$(timeout 30 winepath -w "$scratch/report")
 [ -n "$report" ] || fail "winepath did not answer within 30 s"
 rc=0
