@@ -34,6 +34,7 @@ private slots:
 
 private:
     void AltKey(QChar letter);
+    bool FocusBy(Qt::Key key, QWidget* target);
 };
 
 void TestKeys::enterKey_data()
@@ -148,29 +149,33 @@ void TestKeys::AltKey(QChar letter)
 void TestKeys::calculateByKeyboard()
 {
     QLocale::setDefault(QLocale::c());
-    // Tab to the sliders (last in the order, so Shift+Tab from the start).
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), ui->Slider1);
-    MoveSlider(ui->Slider1, 3);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    MoveSlider(ui->Slider2, 4);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    MoveSlider(ui->Slider3, 5);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), ui->Option1);
+    // Shift+Tab from the start on to each slider, then to the option group.
+    const std::array<int, 3> sides{3, 4, 5};
+    for (std::size_t i = 0; i < sides.size(); ++i) {
+        QVERIFY(FocusBy(Qt::Key_Backtab, Sliders()[i]));
+        MoveSlider(Sliders()[i], sides[i]);
+    }
+    QVERIFY(FocusBy(Qt::Key_Backtab, ui->Option1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QCOMPARE(QApplication::focusWidget(), ui->Option2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(ui->Option2->isChecked());
-    // Tab on round to the check box, at the start of the order.
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(QApplication::focusWidget(), ui->Check1);
+    QVERIFY(FocusBy(Qt::Key_Tab, ui->Check1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(ui->Check1->checkState(), Qt::Checked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(Box(), QStringLiteral("6.000"));
+}
+
+// Presses key (Tab or Shift+Tab) until target has the focus, at most once
+// round the window; false when it never does.
+bool TestKeys::FocusBy(Qt::Key key, QWidget* target)
+{
+    for (int i = 0; i < 16 && QApplication::focusWidget() != target; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key,
+                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    return QApplication::focusWidget() == target;
 }
 
 void TestKeys::copyAnswer_data()
