@@ -184,16 +184,17 @@ install_missing() {
 }
 
 # The program's and the tests' compilations are kept in the cache, outside the
-# work tree, so a new clone of a commit builds in seconds what an earlier clone
-# built (the paths in the objects are already relative to it). Not the release:
-# it is compiled anew from its source alone.
-# Given to CMake, not set in the environment, so the tests that build the
-# package again check a compilation of their own.
+# work tree, so a clone of a commit in the same place (CI's, Debian 13's
+# chroot) compiles only what changed. Keyed by the full paths, so that what
+# comes from the cache is byte for byte what the compiler would give there,
+# and given to CMake, not set in the environment, so that the checks that
+# build the package again compile anew. Not the release: it is compiled anew
+# from its source alone.
 launcher=()
 compile_cache() {
     command -v ccache >/dev/null || return 0
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    export CCACHE_DIR=${CCACHE_DIR:-$cache/ccache} CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
+    export CCACHE_DIR=${CCACHE_DIR:-$cache/ccache}
 }
 
 # build <preset> [target]
