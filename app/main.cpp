@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Storomer developers
 // SPDX-License-Identifier: MIT
+#include "app/startup.h"
 #include "runtime/services.h"
 #include "storomer.xpm"
 #include "storomer_version.h"
 #include "window/form1.h"
-#include "app/startup.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -143,10 +143,10 @@ int main(int argc, char* argv[])
         const QString caption = Caption(control);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
         const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
-        const QString key = mnemonic.isEmpty()
-                                ? QString()
-                                : QString(QChar(mnemonic[0].key() & ~Qt::KeyboardModifierMask))
-                                      .toLower();
+        const QString key =
+            mnemonic.isEmpty()
+                ? QString()
+                : QString(QChar(mnemonic[0].key() & ~Qt::KeyboardModifierMask)).toLower();
         const QRect r = control->geometry();
         QStringList labelledBy;
         for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
@@ -161,11 +161,9 @@ int main(int argc, char* argv[])
         facts.Add(prefix + QLatin1String("role"),
                   QString::fromLatin1(roles.valueToKey(accessible->role())));
         facts.Add(prefix + QLatin1String("tip"), ToolTip(control));
-        facts.Add(prefix + QLatin1String("rect"), QStringLiteral("%1,%2,%3,%4")
-                                                      .arg(r.x())
-                                                      .arg(r.y())
-                                                      .arg(r.width())
-                                                      .arg(r.height()));
+        facts.Add(
+            prefix + QLatin1String("rect"),
+            QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
         facts.Add(prefix + QLatin1String("labelled_by"), labelledBy.join(QLatin1Char(' ')));
         if (QAccessibleValueInterface* value = accessible->valueInterface()) {
             facts.Add(prefix + QLatin1String("value"),
@@ -176,8 +174,7 @@ int main(int argc, char* argv[])
     }
     facts.Add(QStringLiteral("controls"), names.join(QLatin1Char(' ')));
     facts.Add(QStringLiteral("tab_order"), Walk(Qt::Key_Tab).join(QLatin1Char(' ')));
-    facts.Add(QStringLiteral("backtab_order"),
-              Walk(Qt::Key_Backtab).join(QLatin1Char(' ')));
+    facts.Add(QStringLiteral("backtab_order"), Walk(Qt::Key_Backtab).join(QLatin1Char(' ')));
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {
         std::fputs("storomer_windowfacts: the window never became active again\n", stderr);

@@ -90,18 +90,17 @@ void TestForm1::controls()
         shown = label->Caption();
     }
     QCOMPARE(shown, caption);
-    QVERIFY2(form->rect().contains(control->geometry()) || d.kind == window::ControlKind::Line,
-             qPrintable(QStringLiteral("outside the window at %1,%2")
-                            .arg(control->x())
-                            .arg(control->y())));
+    QVERIFY2(
+        form->rect().contains(control->geometry()) || d.kind == window::ControlKind::Line,
+        qPrintable(
+            QStringLiteral("outside the window at %1,%2").arg(control->x()).arg(control->y())));
     QToolTip::hideText();
     QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(control, &hover);
     QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), toolTip);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     QCOMPARE(accessible->text(QAccessible::Name), spoken);
-    QCOMPARE(accessible->text(QAccessible::Description),
-             toolTip != spoken ? toolTip : QString());
+    QCOMPARE(accessible->text(QAccessible::Description), toolTip != spoken ? toolTip : QString());
 }
 
 void TestForm1::initialState()
