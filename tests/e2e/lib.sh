@@ -24,18 +24,9 @@ unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 
 # The window's facts into this shell; the Windows tool runs under Wine, once
 # the scenario has its prefix.
-read_facts() {
-    local file=$scratch/window.facts
-    if [[ $facts_tool == *.exe ]]; then
-        timeout 120 wine "$facts_tool" "$(timeout 30 winepath -w "$file")" >/dev/null 2>&1 ||
-            fail "the window's facts tool failed under Wine"
-    else
-        QT_QPA_PLATFORM=offscreen timeout 60 "$facts_tool" "$file" 2>"$scratch/facts.log" ||
-            fail "the window's facts tool failed: $(cat "$scratch/facts.log")"
-    fi
-    # shellcheck source=/dev/null
-    . "$file"
-}
+# shellcheck source=../facts/facts.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../facts/facts.sh"
+read_facts() { window_facts "$facts_tool" "$scratch"; }
 [[ $facts_tool == *.exe ]] || read_facts
 
 # Waits until the window titled exactly $1 is mapped and prints its id. A

@@ -58,10 +58,11 @@ orca-session)
     more_pressed() { [ "$(pressed)" -ge "$1" ]; }
     # A window's shortcut (Ctrl+C) reaches Orca as its modifier alone.
     press() {
-        local key count
+        local key keys count
         for key in "$@"; do
-            count=$(($(pressed) + $(tr -cd + <<<"$key" | wc -c) + 1))
-            [[ $key != ctrl+* ]] || count=$(($(pressed) + 1))
+            keys=$(($(tr -cd + <<<"$key" | wc -c) + 1))
+            [[ $key != ctrl+* ]] || keys=1
+            count=$(($(pressed) + keys))
             xdotool key "$key"
             wait_for 10 more_pressed "$count" || fail "Orca never had the key $key"
         done

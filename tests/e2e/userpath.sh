@@ -65,10 +65,12 @@ stop_in() {
 steps_in() {
     local -a order
     read -ra order <<<"$3"
-    local i from to
+    local i from to from_stop to_stop
+    from_stop=$(stop_in "$1" "$3") || exit 1
+    to_stop=$(stop_in "$2" "$3") || exit 1
     for i in "${!order[@]}"; do
-        [ "${order[i]}" = "$(stop_in "$1" "$3")" ] && from=$i
-        [ "${order[i]}" = "$(stop_in "$2" "$3")" ] && to=$i
+        [ "${order[i]}" != "$from_stop" ] || from=$i
+        [ "${order[i]}" != "$to_stop" ] || to=$i
     done
     echo $(((to - from + ${#order[@]}) % ${#order[@]}))
 }
@@ -76,14 +78,13 @@ steps_in() {
 # Moves the focus to control $1 the shorter way round, by Tab or Shift+Tab,
 # then within an option group by the arrows.
 focus_on() {
-    local forward backward keys=() key=Tab steps i
+    local forward backward keys=() key=Tab order=$tab_order steps i reached
     forward=$(steps_in "$focus" "$1" "$tab_order")
     backward=$(steps_in "$focus" "$1" "$backtab_order")
     steps=$forward
-    if [ "$backward" -lt "$forward" ]; then key=shift+Tab steps=$backward; fi
+    if [ "$backward" -lt "$forward" ]; then key=shift+Tab order=$backtab_order steps=$backward; fi
     for ((i = 0; i < steps; i++)); do keys+=("$key"); done
-    local reached
-    if [ "$key" = Tab ]; then reached=$(stop_in "$1" "$tab_order"); else reached=$(stop_in "$1" "$backtab_order"); fi
+    reached=$(stop_in "$1" "$order")
     if [ "$reached" != "$1" ]; then
         local from_x to_x
         from_x=$(fact "$reached" rect) to_x=$(fact "$1" rect)

@@ -81,7 +81,7 @@ wayland-*)
     clipboard() { as_nobody timeout 5 wl-paste 2>/dev/null; }
     # wtype gives each key a keyboard of its own, with no physical key
     # behind it: the letter itself, by its Unicode keysym.
-    access_key() { LC_ALL=C.UTF-8 press "alt+$(LC_ALL=C.UTF-8 printf 'U%04X' "'$1")"; }
+    access_key() { press "alt+$(LC_ALL=C.UTF-8 printf 'U%04X' "'$1")"; }
     # The value tip of slider B, above its thumb, then further right as the value grows.
     tip() {
         as_nobody grim "$way/shot.png"

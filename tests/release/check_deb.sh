@@ -12,10 +12,9 @@ id=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-XDG_RUNTIME_DIR=$out QT_QPA_PLATFORM=offscreen "$3" "$out/window.facts" 2>/dev/null ||
-    fail "the window's facts tool failed"
-# shellcheck source=/dev/null
-. "$out/window.facts"
+# shellcheck source=../facts/facts.sh
+. "$(dirname "$0")/../facts/facts.sh"
+window_facts "$3" "$out"
 
 rm -rf "$build/package"
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)

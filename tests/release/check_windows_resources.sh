@@ -12,10 +12,9 @@ windres=$1
 rc=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-XDG_RUNTIME_DIR=$out QT_QPA_PLATFORM=offscreen "$3" "$out/window.facts" 2>/dev/null ||
-    { echo "FAIL: the window's facts tool failed" >&2; exit 1; }
-# shellcheck source=/dev/null
-. "$out/window.facts"
+# shellcheck source=../facts/facts.sh
+. "$(dirname "$0")/../facts/facts.sh"
+window_facts "$3" "$out"
 
 "$windres" --preprocessor=cpp -i "$rc" -O coff -o "$out/storomer.res"
 
