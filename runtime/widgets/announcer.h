@@ -11,8 +11,8 @@ namespace runtime {
 // Tells a screen reader a text without moving the focus; the result box
 // decides when. A text that merely changes in a widget without the focus
 // screen readers leave unsaid. Qt 6.8 says it as an announcement on every
-// platform (announcer.cpp); before it, each platform gets it said its own
-// way (platform/announcer_*.cpp). CMake picks the file by Qt's version.
+// platform (announcer.cpp); before it, AT-SPI gets it said its own way
+// (platform/announcer_atspi.cpp). CMake picks the file by Qt's version.
 class Announcer : public QObject
 {
     Q_OBJECT

@@ -30,15 +30,14 @@ double RelativeLuminance(const QColor& color)
            0.0722 * linear(color.blueF());
 }
 
-// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+} // namespace
+
 double ContrastRatio(const QColor& a, const QColor& b)
 {
     const double la = RelativeLuminance(a);
     const double lb = RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-
-} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QLineEdit(parent)
 {

@@ -12,6 +12,9 @@
 //   tab_order backtab_order (where Tab and Shift+Tab go from the start)
 //   <control>_class _caption _key _name _role _tip _rect _labelled_by
 //   _value ("min..max = value", where it has one)
+//   style color_scheme window_color: the look the system gave
+//   answer_contrast: of the no-triangle line as the box draws it, against
+//   the box (its most common colour), from its most contrasting pixel
 
 #include "runtime/services.h"
 #include "runtime/widgets/label.h"
@@ -26,16 +29,20 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QHelpEvent>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -81,6 +88,30 @@ QString ToolTip(QWidget* control)
     QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(control, &hover);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// The contrast a reader sees in box's middle band, where its line is drawn.
+double DrawnContrast(QWidget* box)
+{
+    const QImage shot = box->grab().toImage();
+    const QRect band(4, shot.height() * 3 / 10, shot.width() - 8, shot.height() * 4 / 10);
+    QHash<QRgb, int> counts;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        for (int x = band.left(); x <= band.right(); ++x) {
+            ++counts[shot.pixel(x, y)];
+        }
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background)) {
+            background = it.key();
+        }
+    }
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        most = std::max(most, runtime::ContrastRatio(QColor(it.key()), QColor(background)));
+    }
+    return most;
 }
 
 // The controls the focus visits by key in a window just opened, as names: a
@@ -216,6 +247,16 @@ int main(int argc, char* argv[])
     ui.Option2->click();
     ui.Command1->click();
     facts.Add(QStringLiteral("no_triangle"), ui.Picture1->text().trimmed());
+    facts.Add(QStringLiteral("answer_contrast"),
+              QString::number(DrawnContrast(ui.Picture1), 'f', 2));
+    facts.Add(QStringLiteral("style"), QApplication::style()->name());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    const QMetaEnum schemes = QMetaEnum::fromType<Qt::ColorScheme>();
+    facts.Add(
+        QStringLiteral("color_scheme"),
+        QString::fromLatin1(schemes.valueToKey(int(QGuiApplication::styleHints()->colorScheme()))));
+#endif
+    facts.Add(QStringLiteral("window_color"), form.palette().color(QPalette::Window).name());
 
     if (!facts.Write(argv[1])) {
         std::fprintf(stderr, "storomer_windowfacts: cannot write %s\n", argv[1]);

@@ -20,16 +20,6 @@
 #include <string>
 #include <utility>
 
-// Not in MinGW's headers; the order of its methods is Windows'.
-struct IRangeValueProvider : IUnknown
-{
-    virtual HRESULT STDMETHODCALLTYPE SetValue(double) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_Value(double*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_Maximum(double*) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_Minimum(double*) = 0;
-};
-
 namespace {
 
 constexpr IID kRangeValueProvider = {
@@ -69,7 +59,7 @@ std::string Name(IRawElementProviderSimple* element)
     return out;
 }
 
-const char* ControlType(IRawElementProviderSimple* element)
+std::string ControlType(IRawElementProviderSimple* element)
 {
     VARIANT type;
     VariantInit(&type);
@@ -79,9 +69,13 @@ const char* ControlType(IRawElementProviderSimple* element)
         {50000, "button"},       {50002, "check box"}, {50004, "edit"},
         {50013, "radio button"}, {50015, "slider"},    {50020, "text"},
         {50032, "window"},       {50033, "pane"},      {50038, "separator"}};
-    for (auto [id, kind] : kTypes) {
-        if (type.vt == VT_I4 && type.lVal == id) {
-            return kind;
+    // The property is a VT_I4; an id in any other variant is recorded with its
+    // type, since whether Windows' core takes it is not known here.
+    const bool i4 = type.vt == VT_I4;
+    const LONG id = i4 ? type.lVal : type.vt == VT_INT ? type.intVal : 0;
+    for (auto [known, kind] : kTypes) {
+        if (id == known) {
+            return i4 ? kind : kind + std::string(" [VT_INT]");
         }
     }
     return "other";
