@@ -18,8 +18,9 @@ root=$cache/debian13
 if [ ! -e "$root/.made" ]; then
     command -v debootstrap >/dev/null ||
         { apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q debootstrap; }
-    # The machine's own Debian mirror, from either form of apt's sources.
-    mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1)
+    # The machine's own Debian mirror, from either form of apt's sources (a
+    # machine with no .sources file makes sed fail, which must not end us).
+    mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1) || true
     [ -n "$mirror" ] || mirror=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
     echo "Making a Debian 13 chroot in $root (once) from $mirror"
     rm -rf "$root.tmp"
