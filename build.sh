@@ -9,7 +9,7 @@
 #   ./build.sh windows  builds storomer.exe (and once, Qt for Windows) and tests it under Wine
 #   ./build.sh windows-qt  only builds Qt for Windows into its cache, once
 #   ./build.sh release  writes dist/: the installer, the portable exe, the .deb, SHA256SUMS
-#   ./build.sh packages only installs what run and test need (CI does it while Qt builds)
+#   ./build.sh packages only installs what run and test need (CI does it first)
 # The same on Debian 12 and Debian 13: every package name below is in both;
 # but the Windows program is built on Debian 13's Qt 6.8 only.
 set -euo pipefail
@@ -53,9 +53,9 @@ cache=${STOROMER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/storomer}
 # calendars, gestures, completion, file models and watchers, dock widgets,
 # What's This, pictures, HTML, XML streams, PPM and XBM images (its icon is an
 # XPM); drag and drop stays, as Qt's Windows clipboard offers nothing without
-# it. No HarfBuzz: the window's text is Russian
-# and digits, which Windows' font engine maps glyph by glyph (kerning pairs are
-# not applied). No Intel CET landing pads, which Windows does not use.
+# it. No HarfBuzz: the window's text is Russian and digits, which Windows'
+# font engine maps glyph by glyph (kerning pairs are not applied). No Intel
+# CET landing pads, which Windows does not use.
 # QRegularExpression stays, as Qt 6.8's Core does not configure without
 # PCRE2, but without its JIT compiler: the window matches no patterns. Every
 # function of a Qt object linked stays in the exe (MinGW's linker keeps all
