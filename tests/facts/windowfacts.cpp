@@ -12,7 +12,8 @@
 //   tab_order backtab_order (where Tab and Shift+Tab go from the start)
 //   <control>_class _caption _key _name _role _tip _rect _labelled_by
 //   _value ("min..max = value", where it has one)
-//   style color_scheme window_color: the look the system gave
+//   style color_scheme window_color window_tone: the look the system gave
+//   (the tone dark where white stands out more on the window than black)
 //   answer_contrast: of the no-triangle line as the box draws it, against
 //   the box (its most common colour), from its most contrasting pixel
 
@@ -256,7 +257,12 @@ int main(int argc, char* argv[])
         QStringLiteral("color_scheme"),
         QString::fromLatin1(schemes.valueToKey(int(QGuiApplication::styleHints()->colorScheme()))));
 #endif
-    facts.Add(QStringLiteral("window_color"), form.palette().color(QPalette::Window).name());
+    const QColor window = form.palette().color(QPalette::Window);
+    facts.Add(QStringLiteral("window_color"), window.name());
+    const bool dark =
+        runtime::ContrastRatio(window, Qt::white) > runtime::ContrastRatio(window, Qt::black);
+    facts.Add(QStringLiteral("window_tone"),
+              dark ? QStringLiteral("dark") : QStringLiteral("light"));
 
     if (!facts.Write(argv[1])) {
         std::fprintf(stderr, "storomer_windowfacts: cannot write %s\n", argv[1]);
