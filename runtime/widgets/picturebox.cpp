@@ -39,6 +39,12 @@ double ContrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+bool IsLight(const QColor& color)
+{
+    // Where the two ratios meet, near 0.18.
+    return RelativeLuminance(color) > 0.18;
+}
+
 PictureBox::PictureBox(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &PictureBox::Announced, new Announcer(this), &Announcer::Announce);
@@ -119,7 +125,7 @@ QColor PictureBox::InkColor() const
     }
     // Away from the background's lightness: darker on a light box, lighter on
     // a dark one; black or white always get there.
-    const bool darker = RelativeLuminance(background) > 0.18;
+    const bool darker = IsLight(background);
     QColor ink = highlight;
     for (int lightness = highlight.lightness(); lightness >= 0 && lightness <= 255;
          lightness += darker ? -1 : 1) {

@@ -12,6 +12,9 @@ namespace runtime {
 // The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white).
 double ContrastRatio(const QColor& a, const QColor& b);
 
+// Whether black stands out more on a colour than white does.
+bool IsLight(const QColor& color);
+
 // The result box: a read-only line edit, so that a screen reader reads it
 // as text by character and line, and a caret and selection work as anywhere.
 // On top of the stock widget it writes in an ink that stays legible, tells

@@ -13,7 +13,7 @@
 //   <control>_class _caption _key _name _role _tip _rect _labelled_by
 //   _value ("min..max = value", where it has one)
 //   style color_scheme window_color window_tone: the look the system gave
-//   (the tone dark where white stands out more on the window than black)
+//   (the tone as the answer's ink takes it: light where black stands out more)
 //   answer_contrast: of the no-triangle line as the box draws it, against
 //   the box (its most common colour), from its most contrasting pixel
 
@@ -259,10 +259,8 @@ int main(int argc, char* argv[])
 #endif
     const QColor window = form.palette().color(QPalette::Window);
     facts.Add(QStringLiteral("window_color"), window.name());
-    const bool dark =
-        runtime::ContrastRatio(window, Qt::white) > runtime::ContrastRatio(window, Qt::black);
     facts.Add(QStringLiteral("window_tone"),
-              dark ? QStringLiteral("dark") : QStringLiteral("light"));
+              runtime::IsLight(window) ? QStringLiteral("light") : QStringLiteral("dark"));
 
     if (!facts.Write(argv[1])) {
         std::fprintf(stderr, "storomer_windowfacts: cannot write %s\n", argv[1]);
